@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+#include "app/main_frame.h"
+#include "platform/string_table.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName("TELMARA");
+    QApplication::setApplicationName("VARNO");
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption langOption("lang", "Edition of the texts: en or zh.", "en|zh");
+    parser.addOption(langOption);
+    parser.addPositionalArgument("project", "Project file to open.", "[PROJECT.KPJ]");
+    parser.process(app);
+
+    varno::Lang lang = varno::LanguageFromEnvironment();
+    if (parser.isSet(langOption)) {
+        auto parsed = varno::ParseLanguage(parser.value(langOption).toStdString());
+        if (!parsed) {
+            std::fprintf(stderr, "varno: unknown language '%s': use en or zh\n",
+                         qPrintable(parser.value(langOption)));
+            return 2;
+        }
+        lang = *parsed;
+    }
+    varno::SetLanguage(lang);
+
+    varno::CMainFrame frame;
+    frame.show();
+    return QApplication::exec();
+}

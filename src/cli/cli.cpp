@@ -1,0 +1,71 @@
+#include "cli/cli.h"
+
+#include <ostream>
+
+#include "platform/string_table.h"
+
+namespace varno {
+
+namespace {
+
+constexpr const char* VERSION_TEXT = "varnoc 3.3.2";
+
+constexpr const char* HELP_TEXT =
+    "Usage: varnoc [--lang en|zh] COMMAND [ARGUMENTS]\n"
+    "\n"
+    "The ladder programming environment without a window.\n"
+    "\n"
+    "Options:\n"
+    "  --lang en|zh   edition of the messages (default: from the locale)\n"
+    "  --help         show this help and exit\n"
+    "  --version      show the version and exit\n"
+    "\n"
+    "Exit status: 0 success, 1 the command found errors, 2 usage or file errors.\n";
+
+int UsageError(std::ostream& err, const std::string& message) {
+    err << "varnoc: " << message << "\nTry 'varnoc --help' for more information.\n";
+    return EXIT_USAGE;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Lang lang = LanguageFromEnvironment();
+    std::size_t i = 0;
+    for (; i < args.size() && args[i].starts_with("--"); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help") {
+            out << HELP_TEXT;
+            return EXIT_OK;
+        }
+        if (arg == "--version") {
+            out << VERSION_TEXT << "\n";
+            return EXIT_OK;
+        }
+        if (arg == "--lang" || arg.starts_with("--lang=")) {
+            std::string value;
+            if (arg == "--lang") {
+                if (++i == args.size()) {
+                    return UsageError(err, "--lang needs a value: en or zh");
+                }
+                value = args[i];
+            } else {
+                value = arg.substr(7);
+            }
+            auto parsed = ParseLanguage(value);
+            if (!parsed) {
+                return UsageError(err, "unknown language '" + value + "': use en or zh");
+            }
+            lang = *parsed;
+            continue;
+        }
+        return UsageError(err, "unknown option '" + arg + "'");
+    }
+    SetLanguage(lang);
+    if (i == args.size()) {
+        return UsageError(err, "no command given");
+    }
+    return UsageError(err, "unknown command '" + args[i] + "'");
+}
+
+}  // namespace varno

@@ -1,0 +1,144 @@
+// Byte archives: ordered reading or writing of raw blocks and little-endian integers, over a
+// byte buffer in memory or over a disk file.
+//
+// Reading never produces silent garbage: every read says whether all requested bytes were
+// there, and Remaining() tells how many bytes are left, so a reader can check a count against
+// the data before it allocates or loops. Writing to a file that fails throws CFileException.
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+static_assert(std::endian::native == std::endian::little,
+              "binary records are stored as they lie in memory on a little-endian machine");
+
+namespace varno {
+
+// A file could not be opened, read, written or replaced.
+class CFileException : public std::runtime_error {
+public:
+    CFileException(const std::string& path, const std::string& what);
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+class CArchive {
+public:
+    virtual ~CArchive() = default;
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+
+    bool IsLoading() const { return loading_; }
+    bool IsStoring() const { return !loading_; }
+
+    // Reads up to n bytes; returns how many were read (fewer only at the end of the data).
+    virtual std::size_t Read(void* dst, std::size_t n) = 0;
+    // Bytes left between the read position and the end of the data.
+    virtual std::uint64_t Remaining() const = 0;
+    virtual void Write(const void* src, std::size_t n) = 0;
+    virtual void Flush() {}
+
+    // Reads exactly n bytes. On a short read the bytes that were there are consumed, the rest
+    // of dst is zero-filled and the result is false.
+    bool ReadExact(void* dst, std::size_t n);
+
+    template <class T>
+    requires std::is_trivially_copyable_v<T>
+    bool ReadValue(T& value) { return ReadExact(&value, sizeof(T)); }
+    template <class T>
+    requires std::is_trivially_copyable_v<T>
+    void WriteValue(const T& value) { Write(&value, sizeof(T)); }
+
+    // Reads n bytes into a string, only when all n are present; otherwise reads nothing.
+    std::optional<std::string> ReadBytes(std::size_t n);
+    void WriteBytes(const std::string& bytes) { Write(bytes.data(), bytes.size()); }
+
+protected:
+    explicit CArchive(bool loading) : loading_(loading) {}
+
+private:
+    bool loading_;
+};
+
+// Reads from a byte buffer it does not own; the buffer must outlive the archive.
+class CMemReadArchive final : public CArchive {
+public:
+    explicit CMemReadArchive(std::span<const std::uint8_t> data);
+    explicit CMemReadArchive(const std::string& data);
+
+    std::size_t Read(void* dst, std::size_t n) override;
+    std::uint64_t Remaining() const override { return data_.size() - pos_; }
+    void Write(const void* src, std::size_t n) override;
+    std::size_t Position() const { return pos_; }
+
+private:
+    std::span<const std::uint8_t> data_;
+    std::size_t pos_ = 0;
+};
+
+// Writes into a growing byte buffer it owns; the buffer grows in blocks of growBy bytes.
+class CMemWriteArchive final : public CArchive {
+public:
+    explicit CMemWriteArchive(std::size_t growBy = 1024);
+
+    std::size_t Read(void* dst, std::size_t n) override;
+    std::uint64_t Remaining() const override { return 0; }
+    void Write(const void* src, std::size_t n) override;
+
+    const std::vector<std::uint8_t>& Data() const { return data_; }
+    std::vector<std::uint8_t> TakeData() { return std::move(data_); }
+
+private:
+    std::vector<std::uint8_t> data_;
+    std::size_t growBy_;
+};
+
+// A disk file read or written through a buffer of the given size.
+class CFileArchive final : public CArchive {
+public:
+    enum class Mode { Read, Write };
+    static constexpr std::size_t DEFAULT_BUFFER = 4096;
+
+    // Opens a file. Returns null (and the reason in error) when it cannot be opened.
+    // Write mode creates the file or truncates it.
+    static std::unique_ptr<CFileArchive> Open(const std::string& path, Mode mode,
+                                              std::size_t bufferSize = DEFAULT_BUFFER,
+                                              std::string* error = nullptr);
+    ~CFileArchive() override;
+
+    std::size_t Read(void* dst, std::size_t n) override;
+    std::uint64_t Remaining() const override;
+    void Write(const void* src, std::size_t n) override;
+    void Flush() override;
+    // Flushes, forces the data to disk and closes; throws CFileException on failure.
+    void Close();
+    const std::string& Path() const { return path_; }
+
+    // Test hook: after the given number of further bytes, every file write fails as a full
+    // disk would. std::nullopt turns the fault off.
+    static void SetWriteFaultForTesting(std::optional<std::uint64_t> bytesUntilFailure);
+
+private:
+    CFileArchive(std::FILE* file, std::string path, Mode mode, std::size_t bufferSize,
+                 std::uint64_t size);
+    void FailWrite(const char* what);
+
+    std::FILE* file_;
+    std::string path_;
+    std::vector<char> buffer_;
+    std::uint64_t size_;      // file size at open (read mode)
+    std::uint64_t position_;  // bytes consumed (read mode)
+};
+
+}  // namespace varno

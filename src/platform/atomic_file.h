@@ -1,0 +1,38 @@
+// Saving a file without ever destroying the previous one: the bytes go to a temporary file in
+// the same folder, which replaces the target only once it is complete and on disk.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/archive.h"
+
+namespace varno {
+
+class CAtomicFile {
+public:
+    // Starts the save. Throws CFileException when the target is read-only or the temporary file
+    // cannot be created.
+    explicit CAtomicFile(std::string path, std::size_t bufferSize = CFileArchive::DEFAULT_BUFFER);
+    // Without Commit the temporary file is removed and the target stays as it was.
+    ~CAtomicFile();
+    CAtomicFile(const CAtomicFile&) = delete;
+    CAtomicFile& operator=(const CAtomicFile&) = delete;
+
+    CArchive& Archive() { return *archive_; }
+    // Puts the new file in place of the old one; throws CFileException on failure.
+    void Commit();
+
+private:
+    std::string path_;
+    std::string tempPath_;
+    std::unique_ptr<CFileArchive> archive_;
+    bool committed_ = false;
+};
+
+// Writes path through a CAtomicFile; the writer fills the archive. Throws CFileException.
+void SaveFileAtomically(const std::string& path, const std::function<void(CArchive&)>& writer,
+                        std::size_t bufferSize = CFileArchive::DEFAULT_BUFFER);
+
+}  // namespace varno

@@ -1,0 +1,86 @@
+#include "platform/string_table.h"
+
+#include <array>
+#include <atomic>
+#include <cstdlib>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "platform/codepage.h"
+
+namespace varno {
+
+namespace {
+
+struct Entry {
+    unsigned number;
+    const char* english;
+    const char* chinese;
+};
+
+constexpr Entry ENTRIES[] = {
+#define VARNO_STRING(name, number, english, chinese) {number, english, chinese},
+#include "platform/strings/all.inc"
+#undef VARNO_STRING
+};
+
+std::atomic<Lang> g_lang{Lang::English};
+
+const std::unordered_map<unsigned, std::array<std::string, 2>>& Table() {
+    static const auto table = [] {
+        std::unordered_map<unsigned, std::array<std::string, 2>> t;
+        for (const Entry& e : ENTRIES) {
+            if (!t.emplace(e.number, std::array{Utf8ToGbk(e.english), Utf8ToGbk(e.chinese)})
+                     .second) {
+                throw std::logic_error("string number used twice: " + std::to_string(e.number));
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+void SetLanguage(Lang lang) {
+    g_lang = lang;
+}
+
+Lang CurrentLanguage() {
+    return g_lang;
+}
+
+std::optional<Lang> ParseLanguage(std::string_view text) {
+    if (text == "en") {
+        return Lang::English;
+    }
+    if (text == "zh") {
+        return Lang::Chinese;
+    }
+    return std::nullopt;
+}
+
+Lang LanguageFromEnvironment() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return std::string_view(value).starts_with("zh") ? Lang::Chinese : Lang::English;
+        }
+    }
+    return Lang::English;
+}
+
+const std::string& LoadString(StrId id) {
+    return LoadString(id, g_lang);
+}
+
+const std::string& LoadString(StrId id, Lang lang) {
+    const auto& table = Table();
+    auto it = table.find(id);
+    if (it == table.end()) {
+        throw std::out_of_range("no string " + std::to_string(id));
+    }
+    return it->second[lang == Lang::English ? 0 : 1];
+}
+
+}  // namespace varno

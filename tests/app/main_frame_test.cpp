@@ -1,0 +1,55 @@
+#include "app/main_frame.h"
+
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "platform/string_table.h"
+
+namespace varno {
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void StartsShowsAndCloses() {
+        SetLanguage(Lang::English);
+        auto* frame = new CMainFrame;
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QCOMPARE(frame->windowTitle(), QString("KESTO 3.3.2"));
+        QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
+        QCOMPARE(frame->OutputBar()->windowTitle(), QString("Output window"));
+        QVERIFY(frame->WorkspaceBar()->isVisible());
+        QPointer<CMainFrame> alive(frame);
+        QVERIFY(frame->close());
+        QTRY_VERIFY(alive.isNull());
+    }
+
+    void ChineseEditionTitles() {
+        SetLanguage(Lang::Chinese);
+        CMainFrame frame;
+        QCOMPARE(frame.OutputBar()->windowTitle(), QString::fromUtf8("输出窗口"));
+        QCOMPARE(frame.windowTitle(), QString("KESTO 3.3.2"));
+        SetLanguage(Lang::English);
+    }
+
+    void OutputLinesShowTheBar() {
+        CMainFrame frame;
+        frame.show();
+        frame.OutputBar()->hide();
+        frame.OutputText("Compile finished - %d errors, %d warnings", 0, 0);
+        QVERIFY(frame.OutputBar()->isVisible());
+        QCOMPARE(frame.OutputEdit()->toPlainText(),
+                 QString("Compile finished - 0 errors, 0 warnings"));
+        frame.ClearOutput();
+        QVERIFY(frame.OutputEdit()->toPlainText().isEmpty());
+    }
+};
+
+}  // namespace varno
+
+QTEST_MAIN(varno::MainFrameTest)
+#include "main_frame_test.moc"
