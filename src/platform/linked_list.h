@@ -1,0 +1,101 @@
+// CLinkedList: the ordered list that ladder rows and profile sections and keys live in. It
+// owns its elements and reaches any of them by index in constant time (a contiguous array of
+// owning pointers underneath), so that walks by index over a long program stay linear.
+// Inserting or removing moves only pointers.
+#pragma once
+
+#include <cstddef>
+#include <iterator>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace varno {
+
+template <class T>
+class CLinkedList {
+public:
+    CLinkedList() = default;
+    virtual ~CLinkedList() = default;
+    CLinkedList(const CLinkedList&) = delete;
+    CLinkedList& operator=(const CLinkedList&) = delete;
+    CLinkedList(CLinkedList&&) noexcept = default;
+    CLinkedList& operator=(CLinkedList&&) noexcept = default;
+
+    std::size_t GetCount() const { return items_.size(); }
+    bool IsEmpty() const { return items_.empty(); }
+
+    // The element at an index, or null outside 0..GetCount()-1.
+    T* GetAt(std::size_t index) const {
+        return index < items_.size() ? items_[index].get() : nullptr;
+    }
+    // Index of an element held by the list, or GetCount() when it is not there.
+    std::size_t IndexOf(const T* item) const {
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            if (items_[i].get() == item) {
+                return i;
+            }
+        }
+        return items_.size();
+    }
+
+    T& AddTail(std::unique_ptr<T> item) {
+        items_.push_back(std::move(item));
+        return *items_.back();
+    }
+    // Links the element so that it gets index min(index, GetCount()).
+    T& InsertAt(std::size_t index, std::unique_ptr<T> item) {
+        if (index > items_.size()) {
+            index = items_.size();
+        }
+        return **items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index),
+                               std::move(item));
+    }
+    // Unlinks an element and hands it over; null for a missing index.
+    std::unique_ptr<T> TakeAt(std::size_t index) {
+        if (index >= items_.size()) {
+            return nullptr;
+        }
+        std::unique_ptr<T> item = std::move(items_[index]);
+        items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+        return item;
+    }
+    // Unlinks and deletes; false for a missing index.
+    bool RemoveAt(std::size_t index) { return TakeAt(index) != nullptr; }
+    void RemoveAll() { items_.clear(); }
+
+    // Iteration over the elements themselves, in order.
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T;
+        using difference_type = std::ptrdiff_t;
+        using pointer = T*;
+        using reference = T&;
+
+        Iterator() = default;
+        explicit Iterator(typename std::vector<std::unique_ptr<T>>::const_iterator it) : it_(it) {}
+        T& operator*() const { return **it_; }
+        T* operator->() const { return it_->get(); }
+        Iterator& operator++() {
+            ++it_;
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator copy = *this;
+            ++it_;
+            return copy;
+        }
+        bool operator==(const Iterator&) const = default;
+
+    private:
+        typename std::vector<std::unique_ptr<T>>::const_iterator it_;
+    };
+    Iterator begin() const { return Iterator(items_.begin()); }
+    Iterator end() const { return Iterator(items_.end()); }
+
+private:
+    std::vector<std::unique_ptr<T>> items_;
+};
+
+}  // namespace varno

@@ -1,0 +1,61 @@
+#include "platform/linked_list.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace varno {
+namespace {
+
+struct CCounted {
+    CCounted(std::string n, int* counter) : name(std::move(n)), live(counter) { ++*live; }
+    ~CCounted() { --*live; }
+    std::string name;
+    int* live;
+};
+
+std::string Names(const CLinkedList<CCounted>& list) {
+    std::string s;
+    for (const CCounted& c : list) {
+        s += c.name;
+    }
+    return s;
+}
+
+TEST(LinkedList, InsertClampsToTheEndAndKeepsOrder) {
+    int live = 0;
+    CLinkedList<CCounted> list;
+    list.InsertAt(5, std::make_unique<CCounted>("b", &live));
+    list.InsertAt(0, std::make_unique<CCounted>("a", &live));
+    list.AddTail(std::make_unique<CCounted>("d", &live));
+    list.InsertAt(2, std::make_unique<CCounted>("c", &live));
+    EXPECT_EQ(Names(list), "abcd");
+    EXPECT_EQ(list.GetCount(), 4u);
+    EXPECT_EQ(list.GetAt(3)->name, "d");
+    EXPECT_EQ(list.GetAt(4), nullptr);
+    EXPECT_EQ(list.IndexOf(list.GetAt(2)), 2u);
+    EXPECT_EQ(list.IndexOf(nullptr), 4u);
+}
+
+TEST(LinkedList, OwnsItsElements) {
+    int live = 0;
+    {
+        CLinkedList<CCounted> list;
+        for (const char* n : {"a", "b", "c"}) {
+            list.AddTail(std::make_unique<CCounted>(n, &live));
+        }
+        EXPECT_TRUE(list.RemoveAt(1));
+        EXPECT_FALSE(list.RemoveAt(7));
+        EXPECT_EQ(live, 2);
+        std::unique_ptr<CCounted> taken = list.TakeAt(0);
+        EXPECT_EQ(taken->name, "a");
+        EXPECT_EQ(Names(list), "c");
+        EXPECT_EQ(live, 2);
+        CLinkedList<CCounted> moved = std::move(list);
+        EXPECT_EQ(Names(moved), "c");
+    }
+    EXPECT_EQ(live, 0);
+}
+
+}  // namespace
+}  // namespace varno
