@@ -1,10 +1,12 @@
 // CLinkedList: the ordered list that ladder rows and profile sections and keys live in. It
 // owns its elements and reaches any of them by index in constant time (a contiguous array of
 // owning pointers underneath), so that walks by index over a long program stay linear.
-// Inserting or removing moves only pointers.
+// Inserting or removing moves only pointers. Version() changes with every link and unlink, so
+// a derived list can keep caches over its elements and tell when they have gone stale.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <utility>
@@ -19,11 +21,18 @@ public:
     virtual ~CLinkedList() = default;
     CLinkedList(const CLinkedList&) = delete;
     CLinkedList& operator=(const CLinkedList&) = delete;
-    CLinkedList(CLinkedList&&) noexcept = default;
-    CLinkedList& operator=(CLinkedList&&) noexcept = default;
+    CLinkedList(CLinkedList&& other) noexcept : items_(std::move(other.items_)) { other.Touch(); }
+    CLinkedList& operator=(CLinkedList&& other) noexcept {
+        items_ = std::move(other.items_);
+        Touch();
+        other.Touch();
+        return *this;
+    }
 
     std::size_t GetCount() const { return items_.size(); }
     bool IsEmpty() const { return items_.empty(); }
+    // A number that differs after any element was linked or unlinked.
+    std::uint64_t Version() const { return version_; }
 
     // The element at an index, or null outside 0..GetCount()-1.
     T* GetAt(std::size_t index) const {
@@ -40,6 +49,7 @@ public:
     }
 
     T& AddTail(std::unique_ptr<T> item) {
+        Touch();
         items_.push_back(std::move(item));
         return *items_.back();
     }
@@ -48,6 +58,7 @@ public:
         if (index > items_.size()) {
             index = items_.size();
         }
+        Touch();
         return **items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index),
                                std::move(item));
     }
@@ -56,13 +67,17 @@ public:
         if (index >= items_.size()) {
             return nullptr;
         }
+        Touch();
         std::unique_ptr<T> item = std::move(items_[index]);
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
         return item;
     }
     // Unlinks and deletes; false for a missing index.
     bool RemoveAt(std::size_t index) { return TakeAt(index) != nullptr; }
-    void RemoveAll() { items_.clear(); }
+    void RemoveAll() {
+        Touch();
+        items_.clear();
+    }
 
     // Iteration over the elements themselves, in order.
     class Iterator {
@@ -95,7 +110,10 @@ public:
     Iterator end() const { return Iterator(items_.end()); }
 
 private:
+    void Touch() { ++version_; }
+
     std::vector<std::unique_ptr<T>> items_;
+    std::uint64_t version_ = 0;
 };
 
 }  // namespace varno

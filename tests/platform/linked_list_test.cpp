@@ -57,5 +57,32 @@ TEST(LinkedList, OwnsItsElements) {
     EXPECT_EQ(live, 0);
 }
 
+TEST(LinkedList, VersionMovesWithEveryLinkAndUnlink) {
+    int live = 0;
+    CLinkedList<CCounted> list;
+    std::uint64_t seen = list.Version();
+    auto changed = [&] {
+        bool moved = list.Version() != seen;
+        seen = list.Version();
+        return moved;
+    };
+    list.AddTail(std::make_unique<CCounted>("a", &live));
+    EXPECT_TRUE(changed());
+    list.InsertAt(0, std::make_unique<CCounted>("b", &live));
+    EXPECT_TRUE(changed());
+    EXPECT_NE(list.GetAt(1), nullptr);
+    EXPECT_FALSE(changed());
+    EXPECT_FALSE(list.RemoveAt(9));
+    EXPECT_FALSE(changed());
+    list.TakeAt(0);
+    EXPECT_TRUE(changed());
+    list.RemoveAll();
+    EXPECT_TRUE(changed());
+    CLinkedList<CCounted> other;
+    other.AddTail(std::make_unique<CCounted>("c", &live));
+    list = std::move(other);
+    EXPECT_TRUE(changed());
+}
+
 }  // namespace
 }  // namespace varno

@@ -1,0 +1,162 @@
+// CLadder: one ladder program, an ordered list of rows (element rows of eight cells, comment
+// rows of two texts) with the edits, queries and geometry the editor, the view and the compiler
+// use.
+//
+// Coordinates: rows are list indexes unless a function names a display row. The view stacks
+// rows: an element row is one display row high, a comment row its DisplayHeight. A functional
+// block whose head sits at (r, c) covers columns c..c+W-1 of rows r..r+H-1: the head (kind
+// LDCMD_FUNC, owning the operands), LDCMD_FUNC_INPUT cells with codes 1..k-1 at (r+i, c), the
+// LDCMD_FUNC_END cell at (r, c+W-1), every other cell empty. A rung (network) is a run of rows
+// joined by vertical wires or spanned by blocks.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/ladder_cell.h"
+#include "model/ladder_row.h"
+#include "model/ladder_select.h"
+#include "model/rect.h"
+#include "platform/linked_list.h"
+
+namespace varno {
+
+// Maps an address to its symbol in the element comments, if it has one.
+using AddressSymbolLookup = std::function<std::optional<std::string>(const LDADDR& address)>;
+
+// A display row and a column.
+struct CCellPos {
+    int row;
+    int column;
+    bool operator==(const CCellPos&) const = default;
+};
+
+inline constexpr int DEFAULT_CELL_WIDTH = 100;
+inline constexpr int DEFAULT_CELL_HEIGHT = 56;
+
+class CLadder : public CLinkedList<CLDRow> {
+public:
+    CLadder() = default;
+    ~CLadder() override = default;
+    CLadder(const CLadder&) = delete;
+    CLadder& operator=(const CLadder&) = delete;
+    CLadder(CLadder&&) = delete;
+    CLadder& operator=(CLadder&&) = delete;
+
+    // --- Rows -----------------------------------------------------------------------------
+    int RowCount() const { return static_cast<int>(GetCount()); }
+    CLDRow* GetRow(int index) const;
+    // Null for a missing row, a comment row or a column outside 0..7.
+    CLDCell* GetCell(int row, int column) const;
+    // Links a deep copy of source (a blank element row when null) at index
+    // min(max(index, 0), RowCount) and returns it.
+    CLDRow& InsertRow(int index, const CLDRow* source = nullptr);
+    // Links an existing row at the end.
+    CLDRow& AppendRow(std::unique_ptr<CLDRow> row);
+    // Unlinks and deletes a row; false for a missing index.
+    bool RemoveRow(int index);
+    void DeleteAllRows() { RemoveAll(); }
+    static constexpr int Width() { return LADDER_WIDTH; }
+
+    void SetName(std::string name) { name_ = std::move(name); }
+    const std::string& Name() const { return name_; }
+    // Pixel offset added to every rectangle the ladder reports.
+    void SetOrigin(int x, int y) {
+        originX_ = x;
+        originY_ = y;
+    }
+    int OriginX() const { return originX_; }
+    int OriginY() const { return originY_; }
+    // Cell size in pixels, set by the view from its settings; values below 1 count as 1.
+    void SetCellSize(int width, int height);
+    int CellWidth() const { return cellWidth_; }
+    int CellHeight() const { return cellHeight_; }
+    // Where wires run, in pixels below a cell's top: 3H/8 + H/8, each rounded down.
+    int WireLevel() const { return cellHeight_ * 3 / 8 + cellHeight_ / 8; }
+
+    // --- Cells ----------------------------------------------------------------------------
+    // Puts a copy of value at (row, column), keeping the cell's vertical flag; a block head goes
+    // to PlaceBlock without lines. A missing row is appended first, which is the requested row
+    // only when row == RowCount (otherwise the call then fails). Null on failure.
+    CLDCell* PutElement(int row, int column, const CLDCell& value);
+    // Lays out a functional block with its head at (row, column): the head gets its own copy of
+    // block's operands, input and end cells are placed, and withLines draws a wire from the
+    // block's right end to the right edge. Missing rows of the area are appended. Fails when a
+    // cell of the area is not empty, a row of it is a comment row, the area reaches past
+    // column 7, or the block holds fewer operands than it needs. Returns the head or null.
+    CLDCell* PlaceBlock(int row, int column, const CLDCell& block, bool withLines);
+    // Appends blank rows until the row exists, then wires columns from..to (to <= 0 means 7),
+    // overwriting all but vertical flags; stops with false at a cell that cannot take a wire.
+    bool FillLine(int row, int from, int to);
+    // Sets the vertical flag; column 0 succeeds without change; a missing row makes a blank row
+    // be appended, which takes the flag. False on a comment row.
+    bool SetVLine(int row, int column);
+    bool ClearVLine(int row, int column);
+    // Clears the element's area (a block head: the whole block, its operands freed), keeping
+    // vertical flags. True without change where there is no cell; false when a row of the
+    // area is missing (rows before it stay cleared).
+    bool RemoveElement(int row, int column);
+    using CLinkedList<CLDRow>::IsEmpty;
+    // CLDRow::IsEmpty of the row; false for a missing row.
+    bool IsEmpty(int row, int from, int count) const;
+
+    // --- Queries for the compiler and search -----------------------------------------------
+    // End (exclusive) of the rung that begins at start: start + Extent, then each following
+    // row that has a vertical wire adds its Extent. A missing start row gives start.
+    int NetworkEnd(int start) const;
+    // The element node of the nearest block head at the column, from row up to lowestRow.
+    CAOVNode* FindBlockAbove(int row, int column, int lowestRow) const;
+    // Scans from (row, column) on, row by row (later rows from column 0). A LDCMD_BASIC pattern
+    // finds a contact or coil with the same letter, number and bit; a LDCMD_FUNC pattern a head
+    // with the same number; a LDCMD_OPERAND pattern a head with a catalog operand of the same
+    // tag and address (letter and number) or constant (whole value), reported at the row of
+    // the operand (head row + operand index) and column + 2, where it is drawn.
+    bool FindElement(const CLDCmd& pattern, int& row, int& column) const;
+    // The same scan for a contact or coil whose address has the symbol `text` (exact bytes).
+    bool FindSymbol(const std::string& text, const AddressSymbolLookup& lookup, int& row,
+                    int& column) const;
+
+    // --- Geometry for the view (pixels, moved by the origin) ----------------------------------
+    int DisplayRowCount() const;
+    bool InBounds(int displayRow, int column) const;
+    // The display row where the row with that index begins.
+    int DisplayRowOf(int index) const;
+    std::optional<CRect> CellRect(int displayRow, int column) const;
+    CRect LadderRect() const;
+    // The cell under a pixel, clamped into the ladder.
+    CCellPos PixelToCell(int x, int y) const;
+    // The element at a display position: a block's whole area answers with its head (rows below
+    // a head resolve to it before the lower rows are tried); a comment row answers itself.
+    // lineRow is the head's row index plus the display-row offset; groupStart/groupEnd bound
+    // the rung group holding the row.
+    std::optional<CElemInfo> Locate(int displayRow, int column) const;
+    // The element covering the column in the row with list index `row` (checked against the
+    // display-row bound, and the row must exist). Sets cell, column and row of info only.
+    bool LocateRow(int row, int column, CElemInfo& info) const;
+
+private:
+    // Per-row layout, rebuilt when rows were linked or unlinked or LayoutEpoch moved.
+    struct CLayout {
+        std::uint64_t version = UINT64_MAX;
+        std::uint64_t epoch = 0;
+        std::vector<std::int64_t> start;     // display row of each row; [RowCount] = total
+        std::vector<std::int64_t> reachMax;  // max over rows 0..i of start + reach
+        std::vector<std::int32_t> reach;     // extent (element row) or display height
+        std::vector<std::int32_t> group;     // first row index of the rung group of each row
+    };
+    const CLayout& Layout() const;
+    CLDRow* RowForEdit(int row);
+
+    std::string name_;
+    int originX_ = 0;
+    int originY_ = 0;
+    int cellWidth_ = DEFAULT_CELL_WIDTH;
+    int cellHeight_ = DEFAULT_CELL_HEIGHT;
+    mutable CLayout layout_;
+};
+
+}  // namespace varno

@@ -1,0 +1,107 @@
+// CLDCell: one cell of a ladder row. It holds a CLDCmd element and, when the element is the head
+// of a functional block (kind LDCMD_FUNC), the block's operand records: the catalog operands and
+// then, for CODB, the table items. The head owns that array by value, so copying a cell copies
+// the array and no two cells ever share one. The element's own operand field stays 0 for a head.
+//
+// Cell kinds: LDCMD_NONE empty; LDCMD_BASIC contact or coil with its LDADDR; LDCMD_FUNC block
+// head (code = instruction number); LDCMD_FUNC_INPUT the block's left column on a row below the
+// head that carries control input `code`; LDCMD_FUNC_END the block's last column on the head
+// row; LDCMD_HLINE a horizontal wire. Byte 1 (vline) set means a vertical wire on the cell's
+// left edge joining this row to the row above.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "model/ldcmd.h"
+
+namespace varno {
+
+class CAOVNode;  // the compiler's graph node
+
+class CLDCell {
+public:
+    CLDCell() = default;
+    // A cell holding the element; a head gets no operands until SetOperands.
+    explicit CLDCell(const CLDCmd& element) { SetElement(element); }
+    // Copies are deep (the operand array is duplicated); the compiler's node references are
+    // scratch data and are never copied: a copy starts with none, an assignment keeps its own.
+    CLDCell(const CLDCell& other) : element_(other.element_), operands_(other.operands_) {}
+    CLDCell& operator=(const CLDCell& other) {
+        Copy(other);
+        return *this;
+    }
+    // Moving hands the operand array over without copying it; node references as for copies.
+    CLDCell(CLDCell&& other) noexcept
+        : element_(other.element_), operands_(std::move(other.operands_)) {}
+    CLDCell& operator=(CLDCell&& other) noexcept;
+
+    const CLDCmd& Element() const { return element_; }
+    std::uint8_t Kind() const { return element_.kind; }
+    std::uint8_t Code() const { return element_.code; }
+    bool VLine() const { return element_.vline != 0; }
+    LDADDR Address() const { return element_.Address(); }
+
+    // Replaces bytes 0..7. A head's operand field is stored as 0 and its operand array kept
+    // (give it one with SetOperands); any other kind drops the array.
+    void SetElement(const CLDCmd& element);
+    // As SetElement, but this cell keeps its own vertical-line flag.
+    void SetElementKeepVLine(const CLDCmd& element);
+    // Empties the cell (kind, code, reserved and operand 0, array freed); the flag is kept.
+    void Clear();
+    void SetVLine(bool on) { element_.vline = on ? 1 : 0; }
+
+    // Deep copy of bytes 0..7 and the operand array; the node references stay as they are.
+    void Copy(const CLDCell& other);
+    // Frees a head's operand array.
+    void FreeOperands();
+    // Gives a head its own copy of FuncRecordCount records taken from `source` (the CODB table
+    // length is read from source[1]). Fails, leaving the cell unchanged, when the source holds
+    // fewer records than that or memory runs out. A cell that is not a head gets no records.
+    bool SetOperands(std::span<const CLDCmd> source);
+    // All operand records of a head, catalog operands then table items.
+    std::span<const CLDCmd> Operands() const { return operands_; }
+    // The index-th catalog operand of a head, or null past the catalog's operand count.
+    const CLDCmd* Operand(int index) const;
+    // Replaces one record of a head's operand array (a catalog operand or a table item). False,
+    // and no change, outside the array or when the value would change the number of records
+    // the head owns (a CODB table length): SetOperands gives a block a new array.
+    bool SetOperand(int index, const CLDCmd& value);
+
+    bool IsContact() const;
+    bool IsCoil() const;
+    bool IsFunc() const { return element_.kind == LDCMD_FUNC; }
+    bool IsEmpty() const { return element_.kind == LDCMD_NONE; }
+    bool IsHLine() const { return element_.kind == LDCMD_HLINE; }
+
+    // Batch address edit. The cell is affected when it is a contact or coil whose address has
+    // the letter and a byte number in [first, last], or a head with a catalog operand that is
+    // such an address. Unless testOnly, delta is added to each such byte number (16-bit wrap).
+    bool ShiftAddress(char letter, int first, int last, int delta, bool testOnly);
+
+    // Compiler scratch: the graph nodes of this element and of the junction below it. Valid
+    // only while the compiler builds one network; nothing else reads them.
+    CAOVNode* elementNode = nullptr;
+    CAOVNode* junctionNode = nullptr;
+
+private:
+    CLDCmd element_;
+    std::vector<CLDCmd> operands_;
+};
+
+// A number that changes whenever anything that decides the shape of a ladder on screen may have
+// changed anywhere: a cell becoming or ceasing to be a block head, a head's operands, a comment
+// row's texts. Caches of display rows and block extents compare it to know they are valid.
+std::uint64_t LayoutEpoch();
+void TouchLayout();
+
+// Block geometry of a cell, read from the catalog and, for CODB, the cell's own operands. A cell
+// that is not a head is 1 wide, 1 high and owns no records.
+int FuncWidth(const CLDCell& cell);
+int FuncHeight(const CLDCell& cell);
+int FuncTableLength(const CLDCell& cell);
+int FuncRecordCount(const CLDCell& cell);
+
+}  // namespace varno
