@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <random>
 #include <vector>
 
 #include "model/catalog.h"
@@ -62,5 +64,14 @@ inline CLDCell Codb(int format, int tableLength) {
     }
     return Block(FUNC_CODB, ops);
 }
+
+// Every functional instruction number the catalog defines.
+std::vector<int> CatalogNumbers();
+
+// A random program of about `rows` rows: element rows of contacts, coils, wires and vertical
+// wires, blocks of every kind (CODB with tables of either format), and comment rows with
+// several lines and double-byte text. Without programEnds no END1, END2, SP or SPE block is
+// placed, so that the rows can stand inside a program of a program set.
+std::unique_ptr<CLadder> RandomProgram(std::mt19937& rng, int rows, bool programEnds = true);
 
 }  // namespace varno::test

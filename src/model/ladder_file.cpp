@@ -1,0 +1,306 @@
+#include "model/ladder_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
+
+#include "model/catalog.h"
+
+namespace varno {
+
+namespace {
+
+struct CRowHeader {
+    std::uint8_t tag = 0;
+    std::uint8_t zero[3] = {};
+    std::uint32_t value = 0;
+};
+static_assert(sizeof(CRowHeader) == 8);
+
+bool IsRunKind(std::uint8_t kind) {
+    return kind == LDCMD_NONE || kind == LDCMD_HLINE;
+}
+
+bool IsMarker(const CLDCell& cell) {
+    if (!cell.IsFunc()) {
+        return false;
+    }
+    switch (cell.Code()) {
+        case FUNC_END1:
+        case FUNC_END2:
+        case FUNC_SP:
+        case FUNC_SPE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The cell records of an element row: runs of empty cells and of wires joined.
+std::vector<CLDCmd> CellRecords(const CLDRow& row) {
+    std::vector<CLDCmd> records;
+    records.reserve(LADDER_WIDTH);
+    for (int c = 0; c < LADDER_WIDTH; ++c) {
+        CLDCmd cmd = row.Cell(c)->Element();
+        if (!records.empty() && IsRunKind(cmd.kind) && records.back().kind == cmd.kind &&
+            records.back().vline == cmd.vline) {
+            ++records.back().operand;
+            continue;
+        }
+        if (IsRunKind(cmd.kind)) {
+            cmd.operand = 1;
+        } else if (cmd.kind == LDCMD_FUNC) {
+            cmd.operand = 0;
+        }
+        records.push_back(cmd);
+    }
+    return records;
+}
+
+std::uint64_t OperandRecordCount(const CLDRow& row) {
+    std::uint64_t count = 0;
+    for (int c = 0; c < LADDER_WIDTH; ++c) {
+        count += row.Cell(c)->Operands().size();
+    }
+    return count;
+}
+
+std::string CutAtZero(std::string text) {
+    std::size_t zero = text.find('\0');
+    if (zero != std::string::npos) {
+        text.resize(zero);
+    }
+    return text;
+}
+
+bool TextFits(const std::string& text) {
+    return text.size() <= COMMENT_MAX_BYTES && text.find('\0') == std::string::npos;
+}
+
+}  // namespace
+
+void WriteLadderHeader(CArchive& ar, std::uint16_t rowCount) {
+    std::array<std::uint8_t, LADDER_HEADER_SIZE> header{};
+    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&header[at], &v, 2); };
+    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&header[at], &v, 4); };
+    std::memcpy(header.data(), LADDER_MAGIC, 4);
+    put16(4, LADDER_HEADER_SIZE);
+    put16(6, LADDER_FILE_VERSION);
+    put16(16, rowCount);
+    put16(18, LADDER_WIDTH);
+    put32(20, 8);
+    put32(24, 4);
+    ar.Write(header.data(), header.size());
+}
+
+std::optional<std::uint16_t> ReadLadderHeader(CArchive& ar) {
+    std::array<std::uint8_t, LADDER_HEADER_SIZE> header{};
+    if (!ar.ReadExact(header.data(), header.size()) ||
+        std::memcmp(header.data(), LADDER_MAGIC, 4) != 0) {
+        return std::nullopt;
+    }
+    std::uint16_t version = 0;
+    std::uint16_t rowCount = 0;
+    std::memcpy(&version, &header[6], 2);
+    std::memcpy(&rowCount, &header[16], 2);
+    if (version > LADDER_FILE_VERSION) {
+        return std::nullopt;
+    }
+    return rowCount;
+}
+
+// --- Cells --------------------------------------------------------------------------------
+
+bool ReadCell(CArchive& ar, CLDCell& cell) {
+    CLDCmd cmd;
+    if (!ar.ReadValue(cmd)) {
+        return false;
+    }
+    cell.SetElement(cmd);
+    return true;
+}
+
+void WriteCell(CArchive& ar, const CLDCell& cell) {
+    ar.WriteValue(cell.Element());
+}
+
+bool ReadCellOperands(CArchive& ar, CLDCell& cell) {
+    if (!cell.IsFunc()) {
+        return true;
+    }
+    const std::size_t catalogCount = static_cast<std::size_t>(FuncOperandCount(cell.Code()));
+    auto readRecords = [&](std::vector<CLDCmd>& records, std::size_t count) {
+        if (count > ar.Remaining() / sizeof(CLDCmd)) {
+            return false;
+        }
+        std::size_t had = records.size();
+        records.resize(had + count);
+        return ar.ReadExact(records.data() + had, count * sizeof(CLDCmd));
+    };
+    std::vector<CLDCmd> records;
+    if (!readRecords(records, catalogCount)) {
+        return false;
+    }
+    // The table length comes from the records just read, exactly as the writer counted it.
+    const int tableLength = FuncTableLength(cell.Element(), records);
+    if (!readRecords(records, static_cast<std::size_t>(tableLength))) {
+        return false;
+    }
+    return cell.SetOperands(records);
+}
+
+void WriteCellOperands(CArchive& ar, const CLDCell& cell) {
+    std::span<const CLDCmd> ops = cell.Operands();
+    if (!ops.empty()) {
+        ar.Write(ops.data(), ops.size_bytes());
+    }
+}
+
+// --- Rows ---------------------------------------------------------------------------------
+
+std::unique_ptr<CLDRow> ReadCommentRow(CArchive& ar, std::uint32_t value) {
+    std::optional<std::string> text1 = ar.ReadBytes(value & 0xFFFF);
+    if (!text1) {
+        return nullptr;
+    }
+    std::optional<std::string> text2 = ar.ReadBytes(value >> 16);
+    if (!text2) {
+        return nullptr;
+    }
+    return std::make_unique<CLDRow>(CutAtZero(std::move(*text1)), CutAtZero(std::move(*text2)));
+}
+
+namespace {
+
+CRowRead ReadElementRow(CArchive& ar) {
+    CRowRead result;
+    auto row = std::make_unique<CLDRow>();
+    int marker = 0;
+    for (int a = 0; a < LADDER_WIDTH; ++a) {
+        CLDCell& cell = *row->Cell(a);
+        if (!ReadCell(ar, cell)) {
+            return result;
+        }
+        const CLDCmd& cmd = cell.Element();
+        if (IsRunKind(cmd.kind) && cmd.operand >= 2 && cmd.operand <= LADDER_WIDTH) {
+            const int last = std::min(a + static_cast<int>(cmd.operand) - 1, LADDER_WIDTH - 1);
+            CLDCmd follower;
+            follower.kind = cmd.kind;
+            follower.vline = cmd.vline;
+            follower.code = cmd.code;
+            for (int b = a + 1; b <= last; ++b) {
+                row->Cell(b)->SetElement(follower);
+            }
+            a = last;
+        } else if (IsMarker(cell)) {
+            marker = cell.Code();
+        }
+    }
+    for (int c = 0; c < LADDER_WIDTH; ++c) {
+        if (!ReadCellOperands(ar, *row->Cell(c))) {
+            return result;
+        }
+    }
+    result.row = std::move(row);
+    result.marker = marker;
+    return result;
+}
+
+}  // namespace
+
+CRowRead ReadRow(CArchive& ar) {
+    CRowHeader header;
+    if (!ar.ReadValue(header)) {
+        return {};
+    }
+    if (header.tag == ROW_TAG_COMMENT) {
+        CRowRead result;
+        result.row = ReadCommentRow(ar, header.value);
+        result.marker = result.row ? 0 : -1;
+        return result;
+    }
+    if (header.tag == ROW_TAG_ELEMENTS) {
+        return ReadElementRow(ar);
+    }
+    return {};
+}
+
+bool RowFitsFile(const CLDRow& row) {
+    return !row.IsComment() || (TextFits(row.Comment(1)) && TextFits(row.Comment(2)));
+}
+
+bool WriteRow(CArchive& ar, const CLDRow& row) {
+    if (!RowFitsFile(row)) {
+        return false;
+    }
+    CRowHeader header;
+    if (row.IsComment()) {
+        const std::string& text1 = row.Comment(1);
+        const std::string& text2 = row.Comment(2);
+        header.tag = ROW_TAG_COMMENT;
+        header.value = static_cast<std::uint32_t>(text2.size() << 16 | text1.size());
+        ar.WriteValue(header);
+        ar.WriteBytes(text1);
+        ar.WriteBytes(text2);
+        return true;
+    }
+    std::vector<CLDCmd> records = CellRecords(row);
+    header.tag = ROW_TAG_ELEMENTS;
+    header.value = static_cast<std::uint32_t>(records.size() + OperandRecordCount(row));
+    ar.WriteValue(header);
+    ar.Write(records.data(), records.size() * sizeof(CLDCmd));
+    for (int c = 0; c < LADDER_WIDTH; ++c) {
+        WriteCellOperands(ar, *row.Cell(c));
+    }
+    return true;
+}
+
+std::uint64_t RowRecordSize(const CLDRow& row) {
+    if (row.IsComment()) {
+        return sizeof(CRowHeader) + row.Comment(1).size() + row.Comment(2).size();
+    }
+    return sizeof(CRowHeader) +
+           sizeof(CLDCmd) * (CellRecords(row).size() + OperandRecordCount(row));
+}
+
+// --- Program file ---------------------------------------------------------------------------
+
+bool ReadProgramFile(CArchive& ar, CLadder& program) {
+    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
+    if (!rowCount) {
+        return false;
+    }
+    for (int i = 0; i < *rowCount; ++i) {
+        CRowRead read = ReadRow(ar);
+        if (!read.row) {
+            return false;
+        }
+        program.AppendRow(std::move(read.row));
+    }
+    return true;
+}
+
+bool WriteProgramFile(CArchive& ar, const CLadder& program, StrId* why) {
+    if (program.RowCount() > LADDER_FILE_MAX_ROWS) {
+        if (why != nullptr) {
+            *why = IDS_LADDER_TOO_MANY_ROWS;
+        }
+        return false;
+    }
+    for (const CLDRow& row : program) {
+        if (!RowFitsFile(row)) {
+            if (why != nullptr) {
+                *why = IDS_COMMENT_TOO_LONG;
+            }
+            return false;
+        }
+    }
+    WriteLadderHeader(ar, static_cast<std::uint16_t>(program.RowCount()));
+    for (const CLDRow& row : program) {
+        WriteRow(ar, row);
+    }
+    return true;
+}
+
+}  // namespace varno
