@@ -317,11 +317,17 @@ TEST_F(ProgramSet, SavingNeverDestroysTheOldFile) {
     EXPECT_EQ(test::ReadFileBytes(Path()), "old");
     list.GetAt(1)->RemoveRow(0);
 
-    CLadder& big = *list.GetAt(0);
+    // LEVEL1 grown to one row more than a file holds (appended: rows before its END1 row).
+    list.RemoveByName("LEVEL1");
+    auto grown = std::make_unique<CLadder>();
+    grown->SetName("LEVEL1");
     const CLDRow rung = ContactRow();
-    while (list.TotalRows() <= static_cast<std::uint64_t>(LADDER_FILE_MAX_ROWS)) {
-        big.InsertRow(0, &rung);
+    while (grown->RowCount() < LADDER_FILE_MAX_ROWS - 3) {
+        grown->AppendRow(std::make_unique<CLDRow>(rung));
     }
+    grown->PlaceBlock(grown->RowCount(), 0, Block(FUNC_END1), true);
+    CLadder& big = list.AddSorted(std::move(grown));
+    EXPECT_EQ(list.TotalRows(), 65536u);
     EXPECT_FALSE(WriteProgramSet(Path(), list, &why));
     EXPECT_EQ(why, IDS_LADDER_TOO_MANY_ROWS);
     EXPECT_EQ(test::ReadFileBytes(Path()), "old");
