@@ -1,0 +1,25 @@
+#include "compiler/compile.h"
+
+#include "compiler/aov_graph.h"
+#include "compiler/instruction_emitter.h"
+#include "compiler/network_builder.h"
+#include "model/ladder.h"
+
+namespace varno {
+
+bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors) {
+    CAOVGraph graph(errors);
+    bool result = true;
+    const int rows = ladder.RowCount();
+    for (int first = 0; first < rows;) {
+        int end = ladder.NetworkEnd(first);
+        graph.Reset();
+        if (!BuildNetwork(graph, ladder, first, end) || !EmitNetwork(graph, out)) {
+            result = false;
+        }
+        first = end;
+    }
+    return result;
+}
+
+}  // namespace varno

@@ -1,0 +1,17 @@
+// Compiling ladder programs into the instruction list, network by network.
+#pragma once
+
+#include "compiler/error_list.h"
+#include "compiler/ldcmd_list.h"
+
+namespace varno {
+
+class CLadder;
+
+// Compiles every network of the program, appending its instructions and errors. A network that
+// fails does not stop the others, so one run can find several errors in a program. True when
+// no network recorded an error of kind 1, 3 or 5. The cells' node slots are left behind as
+// scratch.
+bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors);
+
+}  // namespace varno

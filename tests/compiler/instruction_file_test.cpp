@@ -1,0 +1,162 @@
+#include "compiler/instruction_file.h"
+
+#include <gtest/gtest.h>
+
+#include "model/catalog.h"
+#include "platform/archive.h"
+#include "platform/codepage.h"
+#include "support/temp_dir.h"
+
+namespace varno {
+namespace {
+
+const std::string SEPARATOR = std::string(30, ';');
+
+CLDCmd Head(std::uint8_t number) {
+    CLDCmd cmd;
+    cmd.kind = LDCMD_FUNC;
+    cmd.code = number;
+    return cmd;
+}
+
+CLDCmd Operand(std::uint8_t tag, std::uint32_t value) {
+    CLDCmd cmd;
+    cmd.kind = LDCMD_OPERAND;
+    cmd.code = tag;
+    cmd.operand = value;
+    return cmd;
+}
+
+CLDCmdList ListOf(std::initializer_list<CLDCmd> cmds) {
+    CLDCmdList list;
+    for (const CLDCmd& cmd : cmds) {
+        list.Add(cmd);
+    }
+    return list;
+}
+
+TEST(InstructionLine, PadsTheMnemonicToElevenAndAppendsTheOperand) {
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_RD, 'X', 10, 3)), "RD         X0010.3");
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_WRT, 'Y', 0, 0)), "WRT        Y0000.0");
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_RD_NOT_STK, 'R', 123, -1)), "RD.NOT.STK R0123");
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_AND_STK, 'X', 1, 1)), "AND.STK    ");
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_OR_STK, 0, 0, 0)), "OR.STK     ");
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_NONE, 'X', 1, 1)), std::string(11, ' '));
+    // A basic instruction without address letter has an empty operand field.
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_AND, 0, 7, 2)), "AND        ");
+    // A basic code outside the table has no mnemonic but keeps its address.
+    EXPECT_EQ(InstructionLine(CLDCmd::Basic(23, 'W', 0, 5)), std::string(11, ' ') + "W0000.5");
+}
+
+TEST(InstructionLine, HeadsAndOperandRecords) {
+    EXPECT_EQ(InstructionLine(Head(FUNC_TMR)), "TMR        ");
+    EXPECT_EQ(InstructionLine(Head(FUNC_NUMEB)), "NUMEB      ");
+    CLDCmd addr = Operand(LDOPD_ADDR, 0);
+    addr.SetAddress(LDADDR{'R', 4, 100});
+    EXPECT_EQ(InstructionLine(addr), std::string(11, ' ') + "R0100");
+    EXPECT_EQ(InstructionLine(Operand(LDOPD_CONST, 3)), std::string(11, ' ') + "3");
+    EXPECT_EQ(InstructionLine(Operand(LDOPD_CONST, static_cast<std::uint32_t>(-5))),
+              std::string(11, ' ') + "-5");
+    // Any tag but the address tag prints the value.
+    EXPECT_EQ(InstructionLine(Operand(5, 42)), std::string(11, ' ') + "42");
+}
+
+TEST(InstructionLine, OnlyBasicAndFunctionalRecordsHaveMnemonics) {
+    // A record of another kind gets the blank mnemonic even when its code byte would name a
+    // basic instruction.
+    CLDCmd none;
+    none.code = BASIC_OR;
+    EXPECT_EQ(InstructionLine(none), std::string(11, ' '));
+    CLDCmd input;
+    input.kind = LDCMD_FUNC_INPUT;
+    input.code = BASIC_RD;
+    EXPECT_EQ(InstructionLine(input), std::string(11, ' '));
+    // Functional numbers without a name, inside and outside the table.
+    EXPECT_EQ(InstructionLine(Head(4)), std::string(11, ' '));
+    EXPECT_EQ(InstructionLine(Head(73)), std::string(11, ' '));
+    EXPECT_EQ(InstructionLine(Head(200)), std::string(11, ' '));
+}
+
+TEST(InstructionListText, SeparatesRungsAtLoadsAndInputlessHeads) {
+    for (std::uint8_t code : {BASIC_RD, BASIC_RD_NOT, BASIC_RDPT, BASIC_RDNT}) {
+        EXPECT_TRUE(StartsRung(CLDCmd::Basic(code, 'X', 0, 0))) << int(code);
+    }
+    for (std::uint8_t code : {BASIC_RD_STK, BASIC_RD_NOT_STK, BASIC_RDPT_STK, BASIC_RDNT_STK,
+                              BASIC_AND, BASIC_OR, BASIC_WRT, BASIC_OR_STK}) {
+        EXPECT_FALSE(StartsRung(CLDCmd::Basic(code, 'X', 0, 0))) << int(code);
+    }
+    for (std::uint8_t number : {FUNC_END1, FUNC_END2, FUNC_CALLU, FUNC_LBL, FUNC_SP, FUNC_SPE}) {
+        EXPECT_TRUE(StartsRung(Head(number))) << int(number);
+    }
+    for (std::uint8_t number : {FUNC_TMR, FUNC_CTR, FUNC_CALL, FUNC_JMPB}) {
+        EXPECT_FALSE(StartsRung(Head(number))) << int(number);
+    }
+    EXPECT_FALSE(StartsRung(Operand(LDOPD_CONST, 1)));
+}
+
+TEST(InstructionListText, OneNetworkGivesThreeLines) {
+    CLDCmdList cmds =
+        ListOf({CLDCmd::Basic(BASIC_RD, 'X', 0, 0), CLDCmd::Basic(BASIC_WRT, 'Y', 0, 0)});
+    EXPECT_EQ(InstructionListText(cmds), SEPARATOR +
+                                             "1th Rung\r\n"
+                                             "RD         X0000.0\r\n"
+                                             "WRT        Y0000.0\r\n");
+}
+
+TEST(InstructionListText, CountsRungsAcrossTheWholeList) {
+    CLDCmdList cmds = ListOf({
+        CLDCmd::Basic(BASIC_RD, 'X', 0, 0),
+        Head(FUNC_TMR),
+        Operand(LDOPD_CONST, 1),
+        CLDCmd::Basic(BASIC_WRT, 'Y', 0, 0),
+        CLDCmd::Basic(BASIC_RD_STK, 'X', 0, 1),  // a stack load continues the rung
+        CLDCmd::Basic(BASIC_WRT, 'Y', 0, 1),
+        Head(FUNC_END1),
+    });
+    EXPECT_EQ(InstructionListText(cmds), SEPARATOR +
+                                             "1th Rung\r\n"
+                                             "RD         X0000.0\r\n"
+                                             "TMR        \r\n"
+                                             "           1\r\n"
+                                             "WRT        Y0000.0\r\n"
+                                             "RD.STK     X0000.1\r\n"
+                                             "WRT        Y0000.1\r\n" +
+                                             SEPARATOR +
+                                             "2th Rung\r\n"
+                                             "END1       \r\n");
+    EXPECT_EQ(InstructionListText(CLDCmdList()), "");
+}
+
+TEST(InstructionListText, SeparatorFollowsTheInterfaceLanguage) {
+    SetLanguage(Lang::Chinese);
+    std::string text = InstructionListText(ListOf({Head(FUNC_END2)}));
+    SetLanguage(Lang::English);
+    EXPECT_EQ(text, Utf8ToGbk(SEPARATOR + "第1梯级\r\nEND2       \r\n"));
+}
+
+TEST(WriteInstructionList, WritesTheTextAndReplacesAnOlderFile) {
+    test::CTempDir dir;
+    const std::string path = dir.File("PLC.txt");
+    test::WriteFileBytes(path, "old list that is longer than the new one\r\n");
+    CLDCmdList cmds = ListOf({Head(FUNC_END1)});
+    WriteInstructionList(path, cmds);
+    EXPECT_EQ(test::ReadFileBytes(path), SEPARATOR + "1th Rung\r\nEND1       \r\n");
+}
+
+TEST(WriteInstructionList, AFailedWriteKeepsTheOldFile) {
+    test::CTempDir dir;
+    const std::string path = dir.File("PLC.txt");
+    test::WriteFileBytes(path, "old");
+    CLDCmdList cmds;
+    for (int i = 0; i < 2000; ++i) {
+        cmds.Add(CLDCmd::Basic(BASIC_RD, 'X', 0, 0));
+    }
+    CFileArchive::SetWriteFaultForTesting(100);
+    EXPECT_THROW(WriteInstructionList(path, cmds), CFileException);
+    CFileArchive::SetWriteFaultForTesting(std::nullopt);
+    EXPECT_EQ(test::ReadFileBytes(path), "old");
+    EXPECT_THROW(WriteInstructionList(dir.File("missing/PLC.txt"), cmds), CFileException);
+}
+
+}  // namespace
+}  // namespace varno
