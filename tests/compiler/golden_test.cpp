@@ -73,5 +73,44 @@ INSTANTIATE_TEST_SUITE_P(
                 {"RD A", "RD.STK B", "RD.STK C", "RD.STK D", "SFT", "(R0010)", "WRT Y"}}),
     GoldenName);
 
+// Shapes the table leaves out.
+INSTANTIATE_TEST_SUITE_P(
+    MoreShapes, GoldenNetwork,
+    ::testing::Values(
+        CGolden{"ThreeParallelContacts",
+                {"A ... (Y)", "B |.", "C |."},
+                {"RD A", "OR B", "OR C", "WRT Y"}},
+        CGolden{"ThreeParallelSeries",
+                {"A B ... (Y)", "C D |.", "E F |."},
+                {"RD A", "AND B", "RD.STK C", "AND D", "OR.STK", "RD.STK E", "AND F", "OR.STK",
+                 "WRT Y"}},
+        CGolden{"BranchInsideABranch",
+                {"A B ... (Y)", "C D |.", ". |E |."},
+                {"RD A", "AND B", "RD.STK C", "RD.STK D", "OR E", "AND.STK", "OR.STK", "WRT Y"}},
+        CGolden{"TimerFedByABranchedChain",
+                {"A C [TMR:1] # # # - (Y)", "B |. # # # #"},
+                {"RD A", "OR B", "AND C", "TMR", "(1)", "WRT Y"}},
+        CGolden{"BlockWithoutOutputFedByAParallelRow",
+                {"A B [MOVB:R1,R2] # # # - -", "C - |# # # #", ". . # # # #"},
+                {"RD A", "AND B", "OR C", "MOVB", "(R0001)", "(R0002)"}},
+        CGolden{
+            "CounterWithChainsOfSeveralCells",
+            {"A - [CTR:3] # # # - (Y)", "B C > # # #", "D - > # # #", "E F > # # #", ". . . # # #"},
+            {"RD A", "RD.STK B", "AND C", "RD.STK D", "RD.STK E", "AND F", "CTR", "(3)", "WRT Y"}},
+        CGolden{"OutputsBeforeAndAfterAContactOnABranch",
+                {"A ... (Y1)", ". |- ... (Y2)", ". |B ... (Y3)"},
+                {"RD A", "WRT Y1", "WRT Y2", "AND B", "WRT Y3"}},
+        CGolden{"RowStartingWithTwoEmptyCells", {". . A ... (Y)"}, {"RD.STK A", "WRT Y"}},
+        CGolden{"CommentRowsBetweenNetworks",
+                {"A ... (Y1)", "// first", "//", "B ... (Y2)"},
+                {"RD A", "WRT Y1", "RD B", "WRT Y2"}},
+        CGolden{"EveryCoil",
+                {"/A ... (/Y)", "B ... (S:Y1)", "C ... (R:Y1)"},
+                {"RD.NOT A", "WRT.NOT Y", "RD B", "SET Y1", "RD C", "RST Y1"}},
+        CGolden{"EdgeContactsInParallel",
+                {"P:A N:B ... (Y)", "/C |/D |."},
+                {"RDPT A", "OR.NOT C", "RDNT.STK B", "OR.NOT D", "AND.STK", "WRT Y"}}),
+    GoldenName);
+
 }  // namespace
 }  // namespace varno::test
