@@ -95,4 +95,11 @@ void CAOVGraph::ComputeDegrees() {
     }
 }
 
+void CAOVGraph::NumberNodes() {
+    int position = 0;
+    for (CAOVNode* node = firstNode_; node != nullptr; node = node->next_) {
+        node->position = position++;
+    }
+}
+
 }  // namespace varno

@@ -42,6 +42,9 @@ public:
     CLDCell* cell;                    // null for junctions and the rail
     CAOVLink* inputLinks = nullptr;   // links whose right end is this node, newest first
     CAOVLink* outputLinks = nullptr;  // links whose left end is this node, newest first
+    // The node's index in the node list, set by NumberNodes for walks that pick nodes in list
+    // order.
+    int position = 0;
 
     bool IsJunction() const { return cell == nullptr; }
     bool IsFunc() const { return cell != nullptr && kind_ == LDCMD_FUNC; }
@@ -105,6 +108,8 @@ public:
     // In-degree and pending inputs become the length of each node's input list, out-degree and
     // pending outputs the length of its output list.
     void ComputeDegrees();
+    // Sets every node's position to its index in the node list.
+    void NumberNodes();
 
     CAOVNode* FirstNode() const { return firstNode_; }
     CAOVNode* LastNode() const { return lastNode_; }

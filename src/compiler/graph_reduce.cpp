@@ -1,5 +1,8 @@
 #include "compiler/graph_reduce.h"
 
+#include <queue>
+#include <vector>
+
 namespace varno {
 
 namespace {
@@ -128,18 +131,29 @@ void MarkOutputBranches(CAOVGraph& graph) {
     }
     // Sweep back from the outputs: always take the last element in list order whose outputs
     // are all accounted for, and account for it at each of its left neighbours. Junctions are
-    // never taken, so the sweep stops at them.
-    for (;;) {
-        CAOVNode* taken = graph.LastNode();
-        while (taken != nullptr && !(IsElement(taken) && taken->pendingOutputs == 0)) {
-            taken = taken->Prev();
+    // never taken, so the sweep stops at them. Pending outputs only fall, so an element is a
+    // candidate from the moment they reach 0 until they pass it.
+    graph.NumberNodes();
+    std::vector<CAOVNode*> nodes;
+    std::priority_queue<int> candidates;
+    for (CAOVNode* node = graph.FirstNode(); node != nullptr; node = node->Next()) {
+        nodes.push_back(node);
+        if (IsElement(node) && node->pendingOutputs == 0) {
+            candidates.push(node->position);
         }
-        if (taken == nullptr) {
-            break;
+    }
+    while (!candidates.empty()) {
+        CAOVNode* taken = nodes[static_cast<std::size_t>(candidates.top())];
+        candidates.pop();
+        if (taken->pendingOutputs != 0) {
+            continue;
         }
         --taken->pendingOutputs;
         for (CAOVLink* link = taken->inputLinks; link != nullptr; link = link->nextInput) {
-            --link->left->pendingOutputs;
+            CAOVNode* left = link->left;
+            if (--left->pendingOutputs == 0 && IsElement(left)) {
+                candidates.push(left->position);
+            }
         }
     }
     CAOVNode* rail = graph.FirstNode();

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
+#include <queue>
+#include <vector>
 
 #include "model/catalog.h"
 #include "model/ladder_cell.h"
@@ -17,7 +20,8 @@ public:
     bool EmitNetwork();
 
 private:
-    CAOVNode* FirstReady() const;
+    // The first node in list order whose inputs have all been emitted, or null.
+    CAOVNode* TakeReady();
     bool EmitChain(CAOVNode* target);
     void OpenBranch(CAOVNode* n, CAOVNode* target);
     void CloseBranches(CAOVNode* target, bool orAllowed);
@@ -28,6 +32,10 @@ private:
     CBranchList& stack_ = graph_.Branches();
     CLDCmdList& out_;
     std::deque<CAOVNode*> pending_;
+    // The walk picks nodes in list order; pending inputs only fall and reach 0 once, so the
+    // nodes ready to be picked are kept by list position.
+    std::vector<CAOVNode*> nodes_;
+    std::priority_queue<int, std::vector<int>, std::greater<>> ready_;
 };
 
 bool IsLeftNeighbour(const CAOVNode* candidate, const CAOVNode* node) {
@@ -39,8 +47,10 @@ bool IsLeftNeighbour(const CAOVNode* candidate, const CAOVNode* node) {
     return false;
 }
 
-CAOVNode* CEmitter::FirstReady() const {
-    for (CAOVNode* node = graph_.FirstNode(); node != nullptr; node = node->Next()) {
+CAOVNode* CEmitter::TakeReady() {
+    while (!ready_.empty()) {
+        CAOVNode* node = nodes_[static_cast<std::size_t>(ready_.top())];
+        ready_.pop();
         if (node->pendingInputs == 0) {
             return node;
         }
@@ -51,16 +61,25 @@ CAOVNode* CEmitter::FirstReady() const {
 bool CEmitter::EmitNetwork() {
     pending_.clear();
     stack_.RemoveAll();
+    graph_.NumberNodes();
+    for (CAOVNode* node = graph_.FirstNode(); node != nullptr; node = node->Next()) {
+        nodes_.push_back(node);
+        if (node->pendingInputs == 0) {
+            ready_.push(node->position);
+        }
+    }
     bool result = true;
     while (result) {
-        CAOVNode* n = FirstReady();
+        CAOVNode* n = TakeReady();
         if (n == nullptr) {
             break;
         }
         --n->pendingInputs;
         --n->pendingOutputs;
         for (CAOVLink* link = n->outputLinks; link != nullptr; link = link->nextOutput) {
-            --link->right->pendingInputs;
+            if (--link->right->pendingInputs == 0) {
+                ready_.push(link->right->position);
+            }
         }
         pending_.push_back(n);
         if (n->outDegree == 0) {
