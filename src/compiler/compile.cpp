@@ -4,6 +4,7 @@
 #include "compiler/instruction_emitter.h"
 #include "compiler/network_builder.h"
 #include "model/ladder.h"
+#include "model/ladder_list.h"
 
 namespace varno {
 
@@ -20,6 +21,16 @@ bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors) {
         first = end;
     }
     return result;
+}
+
+bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& errors) {
+    for (CLadder& ladder : programs) {
+        errors.SetProgramName(ladder.Name());
+        if (!CompileLadder(ladder, out, errors)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace varno
