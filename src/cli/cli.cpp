@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_project.h"
 #include "platform/string_table.h"
 
 namespace varno {
@@ -14,6 +15,10 @@ constexpr const char* HELP_TEXT =
     "Usage: varnoc [--lang en|zh] COMMAND [ARGUMENTS]\n"
     "\n"
     "The ladder programming environment without a window.\n"
+    "\n"
+    "Commands:\n"
+    "  new [--force] PROJECT.KPJ   create a project and save all its files\n"
+    "  compile PROJECT.KPJ         compile all programs, write the instruction file\n"
     "\n"
     "Options:\n"
     "  --lang en|zh   edition of the messages (default: from the locale)\n"
@@ -65,7 +70,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (i == args.size()) {
         return UsageError(err, "no command given");
     }
-    return UsageError(err, "unknown command '" + args[i] + "'");
+    const std::string& command = args[i];
+    const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                        args.end());
+    if (command == "new") {
+        return CliNewProject(rest, out, err);
+    }
+    if (command == "compile") {
+        return CliCompileProject(rest, out, err);
+    }
+    return UsageError(err, "unknown command '" + command + "'");
 }
 
 }  // namespace varno
