@@ -104,5 +104,8 @@ bool ReadProgramSet(const std::string& path, CLadderList& list);
 // reason in *why) or the file cannot be created (IDS_LADDER_CANNOT_CREATE). Write failures
 // after that throw CFileException and leave the old file in place.
 bool WriteProgramSet(const std::string& path, const CLadderList& list, StrId* why = nullptr);
+// The same over an archive (the file's whole content from its header on).
+bool ReadProgramSet(CArchive& ar, CLadderList& list);
+bool WriteProgramSet(CArchive& ar, const CLadderList& list, StrId* why = nullptr);
 
 }  // namespace varno

@@ -61,20 +61,15 @@ bool ReadPrograms(CArchive& ar, int rowCount, std::vector<std::unique_ptr<CLadde
 
 }  // namespace
 
-bool ReadProgramSet(const std::string& path, CLadderList& list) {
-    std::unique_ptr<CFileArchive> ar =
-        CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
-    if (!ar) {
-        return false;
-    }
-    std::optional<std::uint16_t> rowCount = ReadLadderHeader(*ar);
+bool ReadProgramSet(CArchive& ar, CLadderList& list) {
+    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
     if (!rowCount) {
         return false;
     }
     std::vector<std::unique_ptr<CLadder>> closed;
     bool complete = false;
     try {
-        complete = ReadPrograms(*ar, *rowCount, closed);
+        complete = ReadPrograms(ar, *rowCount, closed);
     } catch (const std::bad_alloc&) {
         complete = false;
     }
@@ -82,36 +77,66 @@ bool ReadProgramSet(const std::string& path, CLadderList& list) {
     return complete;
 }
 
-bool WriteProgramSet(const std::string& path, const CLadderList& list, StrId* why) {
-    auto refuse = [&](StrId reason) {
-        if (why != nullptr) {
-            *why = reason;
-        }
-        return false;
-    };
+bool ReadProgramSet(const std::string& path, CLadderList& list) {
+    std::unique_ptr<CFileArchive> ar =
+        CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
+    return ar && ReadProgramSet(*ar, list);
+}
+
+namespace {
+
+// Why the list cannot be written, if it cannot.
+std::optional<StrId> Refusal(const CLadderList& list) {
     if (list.TotalRows() > static_cast<std::uint64_t>(LADDER_FILE_MAX_ROWS)) {
-        return refuse(IDS_LADDER_TOO_MANY_ROWS);
+        return IDS_LADDER_TOO_MANY_ROWS;
     }
     for (const CLadder& program : list) {
         for (const CLDRow& row : program) {
             if (!RowFitsFile(row)) {
-                return refuse(IDS_COMMENT_TOO_LONG);
+                return IDS_COMMENT_TOO_LONG;
             }
         }
     }
-    std::unique_ptr<CAtomicFile> file;
-    try {
-        file = std::make_unique<CAtomicFile>(path, CFileArchive::DEFAULT_BUFFER);
-    } catch (const CFileException&) {
-        return refuse(IDS_LADDER_CANNOT_CREATE);
+    return std::nullopt;
+}
+
+bool Refuse(StrId reason, StrId* why) {
+    if (why != nullptr) {
+        *why = reason;
     }
-    CArchive& ar = file->Archive();
+    return false;
+}
+
+void WriteRows(CArchive& ar, const CLadderList& list) {
     WriteLadderHeader(ar, static_cast<std::uint16_t>(list.TotalRows()));
     for (const CLadder& program : list) {
         for (const CLDRow& row : program) {
             WriteRow(ar, row);
         }
     }
+}
+
+}  // namespace
+
+bool WriteProgramSet(CArchive& ar, const CLadderList& list, StrId* why) {
+    if (std::optional<StrId> reason = Refusal(list)) {
+        return Refuse(*reason, why);
+    }
+    WriteRows(ar, list);
+    return true;
+}
+
+bool WriteProgramSet(const std::string& path, const CLadderList& list, StrId* why) {
+    if (std::optional<StrId> reason = Refusal(list)) {
+        return Refuse(*reason, why);
+    }
+    std::unique_ptr<CAtomicFile> file;
+    try {
+        file = std::make_unique<CAtomicFile>(path, CFileArchive::DEFAULT_BUFFER);
+    } catch (const CFileException&) {
+        return Refuse(IDS_LADDER_CANNOT_CREATE, why);
+    }
+    WriteRows(file->Archive(), list);
     file->Commit();
     return true;
 }

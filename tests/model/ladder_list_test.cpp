@@ -180,6 +180,9 @@ TEST_F(ProgramSet, ProjectRoundTripsThroughTheFile) {
     EXPECT_EQ(back.GetAt(2)->GetRow(1)->Comment(1), "第一");
     ASSERT_TRUE(WriteProgramSet(dir_.File("again.vld"), back));
     EXPECT_EQ(test::ReadFileBytes(dir_.File("again.vld")), bytes);
+    CMemWriteArchive memory;
+    ASSERT_TRUE(WriteProgramSet(memory, back));
+    EXPECT_EQ(std::string(memory.Data().begin(), memory.Data().end()), bytes);
 }
 
 TEST_F(ProgramSet, RandomProjectsRoundTripByteForByte) {
