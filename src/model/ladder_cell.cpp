@@ -72,7 +72,7 @@ bool CLDCell::SetOperands(std::span<const CLDCmd> source) {
         return false;
     }
     try {
-        operands_.assign(source.begin(), source.begin() + count);
+        operands_.Assign(source.first(static_cast<std::size_t>(count)));
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -84,7 +84,7 @@ void CLDCell::FreeOperands() {
     if (!operands_.empty()) {
         TouchLayout();
     }
-    operands_ = {};
+    operands_.Clear();
 }
 
 bool CLDCell::SetOperand(int index, const CLDCmd& value) {
@@ -94,7 +94,8 @@ bool CLDCell::SetOperand(int index, const CLDCmd& value) {
     CLDCmd& slot = operands_[static_cast<std::size_t>(index)];
     const CLDCmd old = slot;
     slot = value;
-    if (static_cast<std::size_t>(varno::FuncRecordCount(element_, operands_)) != operands_.size()) {
+    if (static_cast<std::size_t>(varno::FuncRecordCount(element_, operands_.Span())) !=
+        operands_.size()) {
         slot = old;
         return false;
     }

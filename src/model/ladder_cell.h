@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <utility>
 #include <vector>
@@ -20,6 +21,42 @@
 namespace varno {
 
 class CAOVNode;  // the compiler's graph node
+
+// A head's operand records, owned and deep-copied; one pointer wide in the many cells that are
+// not heads, which keeps long programs compact.
+class COperandArray {
+public:
+    COperandArray() = default;
+    COperandArray(const COperandArray& other) : records_(Clone(other)) {}
+    COperandArray& operator=(const COperandArray& other) {
+        records_ = Clone(other);
+        return *this;
+    }
+    COperandArray(COperandArray&&) noexcept = default;
+    COperandArray& operator=(COperandArray&&) noexcept = default;
+
+    std::span<const CLDCmd> Span() const {
+        return records_ ? std::span<const CLDCmd>(*records_) : std::span<const CLDCmd>();
+    }
+    std::size_t size() const { return records_ ? records_->size() : 0; }
+    bool empty() const { return size() == 0; }
+    CLDCmd& operator[](std::size_t index) { return (*records_)[index]; }
+    const CLDCmd& operator[](std::size_t index) const { return (*records_)[index]; }
+    // Copies the records (none: the array is freed).
+    void Assign(std::span<const CLDCmd> records) {
+        records_ = records.empty()
+                       ? nullptr
+                       : std::make_unique<std::vector<CLDCmd>>(records.begin(), records.end());
+    }
+    void Clear() { records_.reset(); }
+
+private:
+    static std::unique_ptr<std::vector<CLDCmd>> Clone(const COperandArray& other) {
+        return other.records_ ? std::make_unique<std::vector<CLDCmd>>(*other.records_) : nullptr;
+    }
+
+    std::unique_ptr<std::vector<CLDCmd>> records_;
+};
 
 class CLDCell {
 public:
@@ -62,7 +99,7 @@ public:
     // fewer records than that or memory runs out. A cell that is not a head gets no records.
     bool SetOperands(std::span<const CLDCmd> source);
     // All operand records of a head, catalog operands then table items.
-    std::span<const CLDCmd> Operands() const { return operands_; }
+    std::span<const CLDCmd> Operands() const { return operands_.Span(); }
     // The index-th catalog operand of a head, or null past the catalog's operand count.
     const CLDCmd* Operand(int index) const;
     // Replaces one record of a head's operand array (a catalog operand or a table item). False,
@@ -88,7 +125,7 @@ public:
 
 private:
     CLDCmd element_;
-    std::vector<CLDCmd> operands_;
+    COperandArray operands_;
 };
 
 // A number that changes whenever anything that decides the shape of a ladder on screen may have

@@ -26,16 +26,20 @@ bool ValidColumn(int column) {
 
 }  // namespace
 
-CLDRow::CLDRow() : cells_(LADDER_WIDTH) {}
+CLDRow::CLDRow() = default;
 
-CLDRow::CLDRow(std::string comment1, std::string comment2)
-    : comment1_(std::move(comment1)),
-      comment2_(std::move(comment2)),
-      lines_(CommentLines(comment1_, comment2_)) {}
+CLDRow::CLDRow(std::string comment1, std::string comment2) {
+    const int lines = CommentLines(comment1, comment2);
+    comment_ =
+        std::make_unique<CComment>(CComment{std::move(comment1), std::move(comment2), lines});
+}
+
+CLDRow::CLDRow(const CLDRow& other)
+    : cells_(other.cells_),
+      comment_(other.comment_ ? std::make_unique<CComment>(*other.comment_) : nullptr) {}
 
 CLDCell* CLDRow::Cell(int column) {
-    return ValidColumn(column) && !cells_.empty() ? &cells_[static_cast<std::size_t>(column)]
-                                                  : nullptr;
+    return ValidColumn(column) && !comment_ ? &cells_[static_cast<std::size_t>(column)] : nullptr;
 }
 
 const CLDCell* CLDRow::Cell(int column) const {
@@ -116,21 +120,24 @@ const std::string& CLDRow::Comment(int which) const {
     if (!IsComment()) {
         return none;
     }
-    return which == 1 ? comment1_ : which == 2 ? comment2_ : none;
+    return which == 1 ? comment_->text1 : which == 2 ? comment_->text2 : none;
 }
 
 bool CLDRow::SetComments(std::string comment1, std::string comment2) {
     if (!IsComment()) {
         return false;
     }
-    comment1_ = std::move(comment1);
-    comment2_ = std::move(comment2);
-    lines_ = CommentLines(comment1_, comment2_);
+    comment_->lines = CommentLines(comment1, comment2);
+    comment_->text1 = std::move(comment1);
+    comment_->text2 = std::move(comment2);
     TouchLayout();
     return true;
 }
 
 int CLDRow::Extent() const {
+    if (IsComment()) {
+        return 1;
+    }
     int extent = 1;
     for (const CLDCell& cell : cells_) {
         if (cell.IsFunc()) {
@@ -141,14 +148,23 @@ int CLDRow::Extent() const {
 }
 
 int CLDRow::DisplayHeight() const {
-    return IsComment() ? std::max(1, lines_ / 2 + lines_ % 2) : 1;
+    if (!IsComment()) {
+        return 1;
+    }
+    const int lines = comment_->lines;
+    return std::max(1, lines / 2 + lines % 2);
 }
 
 bool CLDRow::HasVLine() const {
-    for (int c = 0; c < static_cast<int>(cells_.size()); c += FuncWidth(cells_[c])) {
-        if (cells_[static_cast<std::size_t>(c)].VLine()) {
+    if (IsComment()) {
+        return false;
+    }
+    for (int c = 0; c < LADDER_WIDTH;) {
+        const CLDCell& cell = cells_[static_cast<std::size_t>(c)];
+        if (cell.VLine()) {
             return true;
         }
+        c += cell.IsFunc() ? FuncWidth(cell) : 1;
     }
     return false;
 }
@@ -175,6 +191,9 @@ std::optional<CCovering> CLDRow::FindCovering(int column, int subRow) {
 }
 
 CLDCell* CLDRow::FindSubprogramHead() {
+    if (IsComment()) {
+        return nullptr;
+    }
     for (CLDCell& cell : cells_) {
         if (cell.IsFunc() && cell.Code() == FUNC_SP) {
             return &cell;

@@ -7,10 +7,11 @@
 // the tallest block headed in the row (1 without blocks, 1 for a comment row).
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "model/ladder_cell.h"
 
@@ -33,13 +34,13 @@ public:
     // A comment row.
     CLDRow(std::string comment1, std::string comment2);
     // Deep copy: cells with their operand arrays, or the texts.
-    CLDRow(const CLDRow& other) = default;
+    CLDRow(const CLDRow& other);
     // Rows are replaced by removing and inserting, never overwritten in place, so that a
     // ladder's display-row bookkeeping cannot miss a change of kind.
     CLDRow& operator=(const CLDRow&) = delete;
 
-    int Type() const { return cells_.empty() ? LDROW_COMMENT : LDROW_ELEMENTS; }
-    bool IsComment() const { return cells_.empty(); }
+    int Type() const { return comment_ ? LDROW_COMMENT : LDROW_ELEMENTS; }
+    bool IsComment() const { return comment_ != nullptr; }
 
     // The cell at a column 0..7; null for a comment row or another column.
     CLDCell* Cell(int column);
@@ -60,7 +61,7 @@ public:
     const std::string& Comment(int which) const;
     // Replaces both texts of a comment row; false (and nothing) for an element row.
     bool SetComments(std::string comment1, std::string comment2);
-    int LineCount() const { return lines_; }
+    int LineCount() const { return comment_ ? comment_->lines : 0; }
 
     int Extent() const;
     int DisplayHeight() const;
@@ -74,10 +75,16 @@ public:
     CLDCell* FindSubprogramHead();
 
 private:
-    std::vector<CLDCell> cells_;  // eight for an element row, none for a comment row
-    std::string comment1_;
-    std::string comment2_;
-    int lines_ = 0;
+    struct CComment {
+        std::string text1;
+        std::string text2;
+        int lines;
+    };
+
+    // Cells sit inside the row so that walking a long program touches one block per row; a
+    // comment row leaves them unused.
+    std::array<CLDCell, LADDER_WIDTH> cells_;
+    std::unique_ptr<CComment> comment_;  // set for a comment row
 };
 
 }  // namespace varno

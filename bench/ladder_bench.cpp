@@ -1,0 +1,131 @@
+// The ladder file and the long-program queries on a full-size project (65535 rows, the most a
+// ladder file holds) and on half of it: the second size shows how the cost grows.
+#include <stdlib.h>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "large_ladder.h"
+#include "model/ladder_file.h"
+
+namespace varno {
+namespace {
+
+std::string TempFile() {
+    static std::string dir = [] {
+        char pattern[] = "/tmp/ladder-bench-XXXXXX";
+        return std::string(mkdtemp(pattern));
+    }();
+    return dir + "/project.vld";
+}
+
+void PerRow(benchmark::State& state, std::uint64_t rows) {
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["per_row"] = benchmark::Counter(
+        static_cast<double>(rows),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+CLadder& Largest(const CLadderList& list) {
+    CLadder* largest = list.GetAt(0);
+    for (CLadder& program : list) {
+        if (program.RowCount() > largest->RowCount()) {
+            largest = &program;
+        }
+    }
+    return *largest;
+}
+
+void BM_WriteProgramSet(benchmark::State& state) {
+    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        if (!WriteProgramSet(TempFile(), *list)) {
+            state.SkipWithError("write refused");
+        }
+    }
+    PerRow(state, list->TotalRows());
+}
+
+void BM_ReadProgramSet(benchmark::State& state) {
+    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    WriteProgramSet(TempFile(), *list);
+    for (auto _ : state) {
+        CLadderList back;
+        if (!ReadProgramSet(TempFile(), back) || back.TotalRows() != list->TotalRows()) {
+            state.SkipWithError("read failed");
+        }
+    }
+    PerRow(state, list->TotalRows());
+}
+
+// The compiler's walk: every program cut into its networks.
+void BM_NetworkEndOverProject(benchmark::State& state) {
+    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        int networks = 0;
+        for (const CLadder& program : *list) {
+            for (int start = 0; start < program.RowCount(); start = program.NetworkEnd(start)) {
+                ++networks;
+            }
+        }
+        benchmark::DoNotOptimize(networks);
+    }
+    PerRow(state, list->TotalRows());
+}
+
+// Locate at the last row right after an edit: the layout is rebuilt once.
+void BM_LocateLastRowAfterEdit(benchmark::State& state) {
+    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    const CLadder& ladder = Largest(*list);
+    const int last = ladder.DisplayRowCount() - 1;
+    for (auto _ : state) {
+        TouchLayout();
+        benchmark::DoNotOptimize(ladder.Locate(last, 7));
+    }
+    PerRow(state, static_cast<std::uint64_t>(ladder.RowCount()));
+}
+
+// Locate at the last row again, as the view does while nothing changes.
+void BM_LocateLastRow(benchmark::State& state) {
+    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    const CLadder& ladder = Largest(*list);
+    const int last = ladder.DisplayRowCount() - 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ladder.Locate(last, 7));
+    }
+    PerRow(state, static_cast<std::uint64_t>(ladder.RowCount()));
+}
+
+// The machine is shared: with --benchmark_repetitions the minimum is the figure least
+// disturbed by other work.
+double Min(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
+
+BENCHMARK(BM_WriteProgramSet)
+    ->Arg(32767)
+    ->Arg(65535)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Min);
+BENCHMARK(BM_ReadProgramSet)
+    ->Arg(32767)
+    ->Arg(65535)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Min);
+BENCHMARK(BM_NetworkEndOverProject)
+    ->Arg(32767)
+    ->Arg(65535)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("min", Min);
+BENCHMARK(BM_LocateLastRowAfterEdit)
+    ->Arg(32767)
+    ->Arg(65535)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("min", Min);
+BENCHMARK(BM_LocateLastRow)->Arg(32767)->Arg(65535)->ComputeStatistics("min", Min);
+
+}  // namespace
+}  // namespace varno
