@@ -5,14 +5,23 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "large_ladder.h"
 #include "model/ladder_file.h"
+#include "program_generator.h"
 
 namespace varno {
 namespace {
+
+std::unique_ptr<CLadderList> Project(std::int64_t rows) {
+    auto list = std::make_unique<CLadderList>();
+    bench::CProjectShape shape;
+    shape.rows = static_cast<int>(rows);
+    bench::GenerateProject(*list, shape);
+    return list;
+}
 
 std::string TempFile() {
     static std::string dir = [] {
@@ -29,18 +38,20 @@ void PerRow(benchmark::State& state, std::uint64_t rows) {
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-CLadder& Largest(const CLadderList& list) {
-    CLadder* largest = list.GetAt(0);
-    for (CLadder& program : list) {
-        if (program.RowCount() > largest->RowCount()) {
-            largest = &program;
+// The whole project as one program: 65535 rows is the longest program a file can hold.
+std::unique_ptr<CLadder> OneProgram(std::int64_t rows) {
+    auto list = Project(rows);
+    auto ladder = std::make_unique<CLadder>();
+    for (const CLadder& program : *list) {
+        for (const CLDRow& row : program) {
+            ladder->AppendRow(std::make_unique<CLDRow>(row));
         }
     }
-    return *largest;
+    return ladder;
 }
 
 void BM_WriteProgramSet(benchmark::State& state) {
-    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    auto list = Project(state.range(0));
     for (auto _ : state) {
         if (!WriteProgramSet(TempFile(), *list)) {
             state.SkipWithError("write refused");
@@ -50,7 +61,7 @@ void BM_WriteProgramSet(benchmark::State& state) {
 }
 
 void BM_ReadProgramSet(benchmark::State& state) {
-    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    auto list = Project(state.range(0));
     WriteProgramSet(TempFile(), *list);
     for (auto _ : state) {
         CLadderList back;
@@ -63,7 +74,7 @@ void BM_ReadProgramSet(benchmark::State& state) {
 
 // The compiler's walk: every program cut into its networks.
 void BM_NetworkEndOverProject(benchmark::State& state) {
-    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
+    auto list = Project(state.range(0));
     for (auto _ : state) {
         int networks = 0;
         for (const CLadder& program : *list) {
@@ -78,25 +89,23 @@ void BM_NetworkEndOverProject(benchmark::State& state) {
 
 // Locate at the last row right after an edit: the layout is rebuilt once.
 void BM_LocateLastRowAfterEdit(benchmark::State& state) {
-    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
-    const CLadder& ladder = Largest(*list);
-    const int last = ladder.DisplayRowCount() - 1;
+    std::unique_ptr<CLadder> ladder = OneProgram(state.range(0));
+    const int last = ladder->DisplayRowCount() - 1;
     for (auto _ : state) {
         TouchLayout();
-        benchmark::DoNotOptimize(ladder.Locate(last, 7));
+        benchmark::DoNotOptimize(ladder->Locate(last, 7));
     }
-    PerRow(state, static_cast<std::uint64_t>(ladder.RowCount()));
+    PerRow(state, static_cast<std::uint64_t>(ladder->RowCount()));
 }
 
 // Locate at the last row again, as the view does while nothing changes.
 void BM_LocateLastRow(benchmark::State& state) {
-    auto list = bench::MakeLargeProgramSet(static_cast<int>(state.range(0)));
-    const CLadder& ladder = Largest(*list);
-    const int last = ladder.DisplayRowCount() - 1;
+    std::unique_ptr<CLadder> ladder = OneProgram(state.range(0));
+    const int last = ladder->DisplayRowCount() - 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ladder.Locate(last, 7));
+        benchmark::DoNotOptimize(ladder->Locate(last, 7));
     }
-    PerRow(state, static_cast<std::uint64_t>(ladder.RowCount()));
+    PerRow(state, static_cast<std::uint64_t>(ladder->RowCount()));
 }
 
 // The machine is shared: with --benchmark_repetitions the minimum is the figure least
