@@ -13,9 +13,9 @@ namespace varno {
 class CLadderList;
 
 struct CCompileOutcome {
-    bool compiled = false;  // no error of kind 1, 3 or 5: the file was written
-    std::size_t instructions = 0;
-    std::size_t errors = 0;  // every error reported, kinds 2, 6 and 7 included
+    bool compiled = false;         // no error of kind 1, 3 or 5: the file was written
+    std::size_t instructions = 0;  // compiled, also those before a failure
+    std::size_t errors = 0;        // every error reported, kinds 2, 6 and 7 included
 };
 
 // Clears the output, compiles, and on success writes the instruction list file at the given

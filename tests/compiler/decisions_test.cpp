@@ -33,6 +33,24 @@ TEST(CompileDecisions, SlotsOutsideTheNetworkReadAsEmpty) {
     }
 }
 
+TEST(CompileDecisions, SlotsInsideABlockPlacedAfterACompileReadAsEmpty) {
+    // The walks over a row step over a block's area, but the connection check looks at every
+    // column: the cells a block now covers still hold the nodes of the compile before the edit.
+    auto ladder = LadderFromPicture({"A B C D E - - (Y)", ""});
+    CLDCmdList out;
+    CErrorList errors;
+    ASSERT_TRUE(CompileLadder(*ladder, out, errors));
+    for (int c = 1; c <= 4; ++c) {
+        ASSERT_TRUE(ladder->RemoveElement(0, c));
+    }
+    auto timer = LadderFromPicture({"A [TMR:1] # # # - - (Y)", ". . # # #"});
+    ASSERT_NE(ladder->PlaceBlock(0, 1, *timer->GetCell(0, 1), false), nullptr);
+    CLDCmdList again;
+    EXPECT_TRUE(CompileLadder(*ladder, again, errors));
+    EXPECT_TRUE(errors.IsEmpty());
+    EXPECT_EQ(Listing(again), (Lines{"RD A", "TMR", "(1)", "WRT Y"}));
+}
+
 TEST(CompileDecisions, InputCellWithoutBlockStopsTheRow) {
     // A stray control-input cell right of a coil ends its row short: a connect error.
     auto ladder = LadderFromPicture({"A - (Y)"});
