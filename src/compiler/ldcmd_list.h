@@ -12,6 +12,8 @@ namespace varno {
 class CLDCmdList {
 public:
     void Add(const CLDCmd& cmd) { cmds_.push_back(cmd); }
+    // Room for `count` instructions in all, so that a long compile does not keep moving the list.
+    void Reserve(std::size_t count) { cmds_.reserve(count); }
     std::size_t GetCount() const { return cmds_.size(); }
     bool IsEmpty() const { return cmds_.empty(); }
     const CLDCmd& operator[](std::size_t index) const { return cmds_[index]; }
