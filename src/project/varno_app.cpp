@@ -163,11 +163,10 @@ void CVARNOApp::NoteUnreadable(DataFile file, const std::string& stored) {
 }
 
 bool CVARNOApp::SaveProjectProfile(std::string* error) {
+    // The version path is in the profile from opening already; storing it again changes
+    // nothing there unless it was changed since, and then the file must say so.
     for (const CPathKey& pathKey : PATH_KEYS) {
-        // The version path is in the profile from opening and never changes afterwards.
-        if (pathKey.member != &CProjectFiles::version) {
-            WriteProjectString(SECTION_PROJECT, pathKey.key, files_.*pathKey.member);
-        }
+        WriteProjectString(SECTION_PROJECT, pathKey.key, files_.*pathKey.member);
     }
     for (const CIntKey& intKey : INT_KEYS) {
         WriteProjectInt(SECTION_LADDER, intKey.key, display_.*intKey.member);

@@ -292,6 +292,23 @@ TEST_F(ProjectTest, UnreadableDataFileIsNotOverwrittenUnlessEdited) {
     EXPECT_NE(test::ReadFileBytes(dir.File("Demo.vld")), damaged);
 }
 
+TEST_F(ProjectTest, ChangedPathsAreStoredAndUsed) {
+    ASSERT_TRUE(app.OpenProject(Kpj(), true));
+    ASSERT_TRUE(app.SaveProject());
+    app.SetSettingsModified(false);
+    CProjectFiles files = app.Files();
+    files.version = ".\\data\\v.ver";
+    files.romName = "OUT.PLC";
+    app.SetFiles(files);
+    EXPECT_TRUE(app.IsSettingsModified());
+    std::filesystem::create_directory(dir.File("data"));
+    ASSERT_TRUE(app.SaveProject());
+    EXPECT_TRUE(std::filesystem::exists(dir.File("data/v.ver")));
+    const std::string kpj = test::ReadFileBytes(Kpj());
+    EXPECT_NE(kpj.find("VERSION DIR=.\\data\\v.ver\r\n"), std::string::npos);
+    EXPECT_NE(kpj.find("ROM NAME=OUT.PLC\r\n"), std::string::npos);
+}
+
 TEST_F(ProjectTest, PathsResolveInTheProjectDirectory) {
     test::WriteFileBytes(
         Kpj(), "[PROJECT]\r\nLADDER DIR=..\\shared\\lib.vld\r\nCOMMENT DIR=/abs/c.cmt\r\n");
