@@ -221,23 +221,18 @@ CAOVNode* CLadder::FindBlockAbove(int row, int column, int lowestRow) const {
 
 namespace {
 
-// Index of the catalog operand the pattern names, or -1.
+// Index of the catalog operand the pattern names, or -1. Operands compare by their tag and the
+// bytes that hold an address's letter and byte number (operand bytes 0, 2 and 3), for
+// constants too: the bit byte never counts.
 int MatchingOperand(const CLDCell& head, const CLDCmd& pattern) {
+    constexpr std::uint32_t COMPARED_BYTES = 0xFFFF00FFu;
     for (int i = 0;; ++i) {
         const CLDCmd* op = head.Operand(i);
         if (op == nullptr) {
             return -1;
         }
-        if (op->code != pattern.code) {
-            continue;
-        }
-        if (pattern.code == LDOPD_ADDR) {
-            LDADDR a = op->Address();
-            LDADDR b = pattern.Address();
-            if (a.letter == b.letter && a.number == b.number) {
-                return i;
-            }
-        } else if (op->operand == pattern.operand) {
+        if (op->code == pattern.code &&
+            (op->operand & COMPARED_BYTES) == (pattern.operand & COMPARED_BYTES)) {
             return i;
         }
     }

@@ -113,8 +113,9 @@ public:
     // Scans from (row, column) on, row by row (later rows from column 0). A LDCMD_BASIC pattern
     // finds a contact or coil with the same letter, number and bit; a LDCMD_FUNC pattern a head
     // with the same number; a LDCMD_OPERAND pattern a head with a catalog operand of the same
-    // tag and address (letter and number) or constant (whole value), reported at the row of
-    // the operand (head row + operand index) and column + 2, where it is drawn.
+    // tag whose operand bytes 0, 2 and 3 (an address's letter and byte number; for a constant
+    // the same bytes) are equal, reported at the row of the operand (head row + operand
+    // index) and column + 2, where it is drawn.
     bool FindElement(const CLDCmd& pattern, int& row, int& column) const;
     // The same scan for a contact or coil whose address has the symbol `text` (exact bytes).
     bool FindSymbol(const std::string& text, const AddressSymbolLookup& lookup, int& row,

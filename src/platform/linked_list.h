@@ -5,6 +5,7 @@
 // a derived list can keep caches over its elements and tell when they have gone stale.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -74,6 +75,27 @@ public:
     }
     // Unlinks and deletes; false for a missing index.
     bool RemoveAt(std::size_t index) { return TakeAt(index) != nullptr; }
+    // Links the elements, in their order, so that the first gets index min(index, GetCount()),
+    // moving the elements after it only once.
+    void InsertRange(std::size_t index, std::vector<std::unique_ptr<T>> items) {
+        if (index > items_.size()) {
+            index = items_.size();
+        }
+        Touch();
+        items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(index),
+                      std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+    }
+    // Unlinks and deletes up to count elements from the index on; returns how many went.
+    std::size_t RemoveRange(std::size_t index, std::size_t count) {
+        if (index >= items_.size()) {
+            return 0;
+        }
+        count = std::min(count, items_.size() - index);
+        Touch();
+        auto first = items_.begin() + static_cast<std::ptrdiff_t>(index);
+        items_.erase(first, first + static_cast<std::ptrdiff_t>(count));
+        return count;
+    }
     void RemoveAll() {
         Touch();
         items_.clear();

@@ -276,11 +276,23 @@ TEST(Ladder, FindElementScansForwardByPatternKind) {
     row = column = 0;
     ASSERT_TRUE(ladder.FindElement(constant, row, column));
     EXPECT_EQ((CCellPos{row, column}), (CCellPos{3, 2}));
-    // Constants compare as whole values: 2 shares 258's low byte but is not 258.
+    // Constants compare by the bytes an address's letter and number use, so the second byte
+    // does not count: 2 (and 0x202) match 258 = 0x102, the MOVB operand met first.
     row = column = 0;
     constant = Const(2);
     ASSERT_TRUE(ladder.FindElement(constant, row, column));
-    EXPECT_EQ((CCellPos{row, column}), (CCellPos{2, 6}));  // CODB's second operand, column 4
+    EXPECT_EQ((CCellPos{row, column}), (CCellPos{3, 2}));
+    row = column = 0;
+    ASSERT_TRUE(ladder.FindElement(Const(0x202), row, column));
+    EXPECT_EQ((CCellPos{row, column}), (CCellPos{3, 2}));
+    // Past the MOVB, 2 finds CODB's first operand (the head at column 4).
+    row = 2;
+    column = 1;
+    ASSERT_TRUE(ladder.FindElement(constant, row, column));
+    EXPECT_EQ((CCellPos{row, column}), (CCellPos{2, 6}));
+    // The upper bytes count: 0x10002 matches nothing.
+    row = column = 0;
+    EXPECT_FALSE(ladder.FindElement(Const(0x10002), row, column));
     // CODB table items are not searched.
     row = column = 0;
     EXPECT_FALSE(ladder.FindElement(Const(100), row, column));
