@@ -41,6 +41,13 @@ bool ReadEntry(CArchive& ar, CClipboardEntry& entry) {
         entry.comment = ReadCommentRow(ar, record.operand);
         return entry.comment != nullptr;
     }
+    // An empty cell or a wire has no code and no operand (a file keeps its run length there);
+    // the reserved byte is always 0. What else arrives here would be placed unrecorded.
+    record.reserved = 0;
+    if (record.kind == LDCMD_NONE || record.kind == LDCMD_HLINE) {
+        record.code = 0;
+        record.operand = 0;
+    }
     CLDCell cell;
     cell.SetElement(record);
     if (!ReadCellOperands(ar, cell)) {
@@ -53,7 +60,11 @@ bool ReadEntry(CArchive& ar, CClipboardEntry& entry) {
 // Whether the entries lie where the header says, and the row span their areas reach.
 bool CheckSpans(CClipboardBlock& block) {
     if (block.entries.empty()) {
-        return block.rowSpan >= 0 && block.columnSpan >= 0 && block.columnSpan <= LADDER_WIDTH;
+        if (block.rowSpan < 0 || block.columnSpan < 0 || block.columnSpan > LADDER_WIDTH) {
+            return false;
+        }
+        block.rowSpan = 0;
+        return true;
     }
     if (block.columnSpan < 1 || block.columnSpan > LADDER_WIDTH) {
         return false;
@@ -63,8 +74,8 @@ bool CheckSpans(CClipboardBlock& block) {
     for (const CClipboardEntry& e : block.entries) {
         const long long rowOffset = static_cast<long long>(e.row) - block.firstRow;
         const long long columnOffset = static_cast<long long>(e.column) - block.firstColumn;
-        if (rowOffset < 0 || rowOffset > MAX_ROW_OFFSET || columnOffset < 0 ||
-            columnOffset >= block.columnSpan) {
+        if (rowOffset < 0 || rowOffset >= block.rowSpan || rowOffset > MAX_ROW_OFFSET ||
+            columnOffset < 0 || columnOffset >= block.columnSpan) {
             return false;
         }
         minRow = std::min<long long>(minRow, e.row);

@@ -48,9 +48,9 @@ std::optional<std::vector<std::uint8_t>> WriteClipboardBlock(const CLadder& ladd
                                                              const CSelect& selection);
 
 // Reads a block. Nullopt for damaged data: a short read, a count the data cannot hold, a row
-// or cell that does not read, or an entry outside the spans its header gives (more than 65535
-// rows below the first row, or columns outside the column span, which is 8 at most). The row
-// span of the result is cut to what its entries reach.
+// or cell that does not read, or an entry outside the spans its header gives (rows outside the
+// row span or more than 65535 rows below the first row, columns outside the column span, which
+// is 8 at most). The row span of the result is cut to what its entries reach.
 std::optional<CClipboardBlock> ReadClipboardBlock(std::span<const std::uint8_t> data);
 
 }  // namespace varno

@@ -126,6 +126,13 @@ void CLadderDoc::AddVerticalLine(int row, int column) {
     if (r == nullptr || r->IsComment()) {
         InsertRows(row, nullptr, 1);
     }
+    // A line that is there already is not recorded again: undoing it would take away a line
+    // the ladder had before.
+    const CLDCell* cell = ladder_->GetCell(row, column);
+    if (cell != nullptr && column != 0 && cell->VLine()) {
+        history_.PrepareUndoPush();
+        return;
+    }
     ladder_->SetVLine(row, column);
     history_.PushLine(true, row, column);
     SetModified(true);

@@ -70,8 +70,11 @@ public:
     // Bytes held by record data.
     std::size_t DataBytes() const;
 
-private:
+    // What every push does first: drops the undone records and trims at the limit. For a
+    // change that turned out to change nothing.
     void PrepareUndoPush();
+
+private:
     void Append(CUndoRecord record);
 
     std::vector<CUndoRecord> records_;

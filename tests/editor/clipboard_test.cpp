@@ -16,10 +16,6 @@ std::string Bytes(const std::vector<std::uint8_t>& data) {
     return std::string(data.begin(), data.end());
 }
 
-std::vector<std::uint8_t> Data(const std::string& bytes) {
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
-}
-
 TEST(Clipboard, CopyWritesTheBlockOfTheSelection) {
     CEditorFixture f;
     f.Reset(5);
@@ -188,6 +184,15 @@ TEST(Clipboard, DamagedBlocksAreRefused) {
     EXPECT_FALSE(ReadClipboardBlock(patched(12, 1)));          // first row is not the top entry
     EXPECT_FALSE(ReadClipboardBlock(patched(20, 2 + 70000)));  // far below the first row
     EXPECT_FALSE(ReadClipboardBlock(patched(4, 0)));
+    // An empty cell or a wire carries no code and no operand into the ladder.
+    std::vector<std::uint8_t> odd = patched(28, 0x00410000);
+    odd[36 + 8] = LDCMD_HLINE;
+    block = ReadClipboardBlock(odd);
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block->entries[0].cell->Element(), CLDCmd{});
+    EXPECT_EQ(block->entries[1].cell->Code(), 0);
+    EXPECT_TRUE(block->entries[1].cell->Operands().empty());
+
     // A row span larger than the entries reach is cut to it.
     block = ReadClipboardBlock(patched(4, INT_MAX));
     ASSERT_TRUE(block);

@@ -148,6 +148,13 @@ TEST(LadderDoc, VerticalLinePrimitives) {
     const int last = f.L().RowCount() - 1;
     f.doc.AddVerticalLine(last, 4);
     EXPECT_EQ(f.L().RowCount(), last + 2);
+
+    // Adding a line that is there already records nothing, so undo cannot take it away.
+    f.doc.History().Clear();
+    f.doc.BeginUndoGroup();
+    f.doc.AddVerticalLine(1, 3);
+    EXPECT_FALSE(f.doc.CanUndo());
+    EXPECT_TRUE(f.L().GetCell(1, 3)->VLine());
 }
 
 TEST(LadderDoc, DrawLineRightOverABlockIsUndoneInOneStep) {

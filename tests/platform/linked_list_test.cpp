@@ -84,5 +84,29 @@ TEST(LinkedList, VersionMovesWithEveryLinkAndUnlink) {
     EXPECT_TRUE(changed());
 }
 
+TEST(LinkedList, RangesAreLinkedAndUnlinkedInOneMove) {
+    int live = 0;
+    CLinkedList<CCounted> list;
+    list.AddTail(std::make_unique<CCounted>("a", &live));
+    list.AddTail(std::make_unique<CCounted>("d", &live));
+    std::vector<std::unique_ptr<CCounted>> items;
+    items.push_back(std::make_unique<CCounted>("b", &live));
+    items.push_back(std::make_unique<CCounted>("c", &live));
+    const std::uint64_t before = list.Version();
+    list.InsertRange(1, std::move(items));
+    EXPECT_EQ(Names(list), "abcd");
+    EXPECT_NE(list.Version(), before);
+    items.push_back(std::make_unique<CCounted>("e", &live));
+    list.InsertRange(99, std::move(items));  // past the end: appended
+    EXPECT_EQ(Names(list), "abcde");
+
+    EXPECT_EQ(list.RemoveRange(1, 2), 2u);
+    EXPECT_EQ(Names(list), "ade");
+    EXPECT_EQ(list.RemoveRange(2, 10), 1u);  // cut at the end
+    EXPECT_EQ(list.RemoveRange(5, 1), 0u);
+    EXPECT_EQ(Names(list), "ad");
+    EXPECT_EQ(live, 2);
+}
+
 }  // namespace
 }  // namespace varno
