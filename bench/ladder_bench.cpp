@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,14 +39,23 @@ void PerRow(benchmark::State& state, std::uint64_t rows) {
         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-// The whole project as one program: 65535 rows is the longest program a file can hold.
+// The project as opening it gives it: written to the file and read back.
+std::unique_ptr<CLadderList> OpenedProject(std::int64_t rows) {
+    auto back = std::make_unique<CLadderList>();
+    if (!WriteProgramSet(TempFile(), *Project(rows)) || !ReadProgramSet(TempFile(), *back)) {
+        std::abort();
+    }
+    return back;
+}
+
+// The program set file read as one program file (the layout is the same): a 65535-row
+// program, the longest a file can hold.
 std::unique_ptr<CLadder> OneProgram(std::int64_t rows) {
-    auto list = Project(rows);
     auto ladder = std::make_unique<CLadder>();
-    for (const CLadder& program : *list) {
-        for (const CLDRow& row : program) {
-            ladder->AppendRow(std::make_unique<CLDRow>(row));
-        }
+    WriteProgramSet(TempFile(), *Project(rows));
+    std::unique_ptr<CFileArchive> ar = CFileArchive::Open(TempFile(), CFileArchive::Mode::Read);
+    if (!ar || !ReadProgramFile(*ar, *ladder)) {
+        std::abort();
     }
     return ladder;
 }
@@ -73,18 +83,27 @@ void BM_ReadProgramSet(benchmark::State& state) {
 }
 
 // The compiler's walk: every program cut into its networks.
-void BM_NetworkEndOverProject(benchmark::State& state) {
-    auto list = Project(state.range(0));
+void WalkNetworks(benchmark::State& state, const CLadderList& list) {
     for (auto _ : state) {
         int networks = 0;
-        for (const CLadder& program : *list) {
+        for (const CLadder& program : list) {
             for (int start = 0; start < program.RowCount(); start = program.NetworkEnd(start)) {
                 ++networks;
             }
         }
         benchmark::DoNotOptimize(networks);
     }
-    PerRow(state, list->TotalRows());
+    PerRow(state, list.TotalRows());
+}
+
+void BM_NetworkEndOverProject(benchmark::State& state) {
+    WalkNetworks(state, *OpenedProject(state.range(0)));
+}
+
+// The same on the generator's programs, whose rows were created out of order and lie scattered
+// in memory, as after long editing.
+void BM_NetworkEndOverScatteredRows(benchmark::State& state) {
+    WalkNetworks(state, *Project(state.range(0)));
 }
 
 // Locate at the last row right after an edit: the layout is rebuilt once.
@@ -125,6 +144,11 @@ BENCHMARK(BM_ReadProgramSet)
     ->Unit(benchmark::kMillisecond)
     ->ComputeStatistics("min", Min);
 BENCHMARK(BM_NetworkEndOverProject)
+    ->Arg(32767)
+    ->Arg(65535)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("min", Min);
+BENCHMARK(BM_NetworkEndOverScatteredRows)
     ->Arg(32767)
     ->Arg(65535)
     ->Unit(benchmark::kMicrosecond)

@@ -8,6 +8,9 @@
 // LDCMD_FUNC, owning the operands), LDCMD_FUNC_INPUT cells with codes 1..k-1 at (r+i, c), the
 // LDCMD_FUNC_END cell at (r, c+W-1), every other cell empty. A rung (network) is a run of rows
 // joined by vertical wires or spanned by blocks.
+//
+// The geometry keeps a cache of the per-row layout, so a ladder (even a const one) is used by one
+// thread at a time, as the whole model is.
 #pragma once
 
 #include <cstdint>

@@ -31,7 +31,9 @@ const CLadder::CLayout& CLadder::Layout() const {
     std::int64_t reachMax = 0;
     std::int64_t groupEnd = 0;
     std::int32_t groupStart = 0;
+    constexpr std::size_t AHEAD = 16;
     for (std::size_t i = 0; i < n; ++i) {
+        PrefetchRow(GetAt(i + AHEAD));
         const CLDRow& row = *GetAt(i);
         const int height = row.DisplayHeight();
         const int reach = row.IsComment() ? height : row.Extent();

@@ -35,8 +35,8 @@ CLDRow::CLDRow(std::string comment1, std::string comment2) {
 }
 
 CLDRow::CLDRow(const CLDRow& other)
-    : cells_(other.cells_),
-      comment_(other.comment_ ? std::make_unique<CComment>(*other.comment_) : nullptr) {}
+    : comment_(other.comment_ ? std::make_unique<CComment>(*other.comment_) : nullptr),
+      cells_(other.cells_) {}
 
 CLDCell* CLDRow::Cell(int column) {
     return ValidColumn(column) && !comment_ ? &cells_[static_cast<std::size_t>(column)] : nullptr;
