@@ -198,17 +198,8 @@ int CLadder::NetworkEnd(int start) const {
     if (first == nullptr) {
         return start;
     }
-    // The compiler walks network after network: keep the rows a few steps ahead loading.
-    constexpr long long AHEAD = 16;
-    auto prefetch = [&](long long row) {
-        if (row + AHEAD < RowCount()) {
-            PrefetchRow(GetRow(static_cast<int>(row + AHEAD)));
-        }
-    };
-    prefetch(start);
     long long end = static_cast<long long>(start) + first->Extent();
     while (end < RowCount()) {
-        prefetch(end);
         CLDRow* r = GetRow(static_cast<int>(end));
         if (!r->HasVLine()) {
             break;
