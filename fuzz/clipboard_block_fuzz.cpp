@@ -21,7 +21,7 @@ public:
     bool IsLaddersModified() const override { return false; }
     void SetLaddersModified(bool) override {}
     bool SavePrograms(const std::string&, std::string*) override { return false; }
-    void ReloadPrograms() override {}
+    void ReloadPrograms(const std::string&) override {}
 
 private:
     CLadderList programs_;

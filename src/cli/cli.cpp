@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_edit.h"
 #include "cli/cli_project.h"
 #include "platform/string_table.h"
 
@@ -19,6 +20,7 @@ constexpr const char* HELP_TEXT =
     "Commands:\n"
     "  new [--force] PROJECT.KPJ   create a project and save all its files\n"
     "  compile PROJECT.KPJ         compile all programs, write the instruction file\n"
+    "  edit PROJECT.KPJ SCRIPT     run the ladder editor on the project from a script\n"
     "\n"
     "Options:\n"
     "  --lang en|zh   edition of the messages (default: from the locale)\n"
@@ -78,6 +80,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (command == "compile") {
         return CliCompileProject(rest, out, err);
+    }
+    if (command == "edit") {
+        return CliEdit(rest, out, err);
     }
     return UsageError(err, "unknown command '" + command + "'");
 }

@@ -75,7 +75,7 @@ bool CLadderDoc::OnSaveDocument(const std::string& path) {
                        [&](CArchive& ar) { ar.Write(bytes.Data().data(), bytes.Data().size()); });
     pathName_ = path;
     SetModified(false);
-    project_.ReloadPrograms();
+    project_.ReloadPrograms(path);
     return true;
 }
 

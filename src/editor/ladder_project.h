@@ -25,9 +25,10 @@ public:
     // empty, and clears the ladders-modified flag. False when it could not be written (the
     // reason in *error); throws CFileException for a write that failed on the way.
     virtual bool SavePrograms(const std::string& path, std::string* error) = 0;
-    // Reads the program list again from the project's ladder file. Documents editing programs
-    // of the old list are closed first, so that nothing keeps using a discarded program.
-    virtual void ReloadPrograms() = 0;
+    // Reads the program list again from the project's ladder file, after a ladder file
+    // document was saved to savedFile. Documents editing programs of the old list are closed
+    // first, so that nothing keeps using a discarded program.
+    virtual void ReloadPrograms(const std::string& savedFile) = 0;
     // The windows that show project data besides the ladders (comments, parameters, workspace
     // labels) should show it again.
     virtual void RefreshProjectViews() {}

@@ -17,8 +17,9 @@ bool CMemoryProject::SavePrograms(const std::string& path, std::string* error) {
     return true;
 }
 
-void CMemoryProject::ReloadPrograms() {
+void CMemoryProject::ReloadPrograms(const std::string& saved) {
     ++reloads;
+    savedFile = saved;
     programs.DeleteAll();
     ReadProgramSet(ladderFile, programs);
 }

@@ -27,7 +27,7 @@ public:
     // Saves to the path, or to ladderFile.
     bool SavePrograms(const std::string& path, std::string* error) override;
     // Reads ladderFile again.
-    void ReloadPrograms() override;
+    void ReloadPrograms(const std::string& savedFile) override;
     void RefreshProjectViews() override { ++refreshes; }
 
     CLadderList programs;
@@ -35,6 +35,7 @@ public:
     bool laddersModified = false;
     std::string ladderFile;
     int reloads = 0;
+    std::string savedFile;
     int refreshes = 0;
 };
 
