@@ -190,3 +190,31 @@ TEST(LadderDoc, NewDocumentHasOneEmptyRowAndNothingToUndo) {
 
 }  // namespace
 }  // namespace varno::test
+
+namespace varno::test {
+namespace {
+
+// What the editor relies on from the model where a row is missing.
+TEST(LadderDoc, MissingRowsFailWithoutFurtherChanges) {
+    CLadder ladder;
+    ladder.InsertRow(0);
+    ladder.InsertRow(1);
+    // Row 5 is still missing after the one row appended on the way: nothing more happens.
+    EXPECT_EQ(ladder.PlaceBlock(5, 0, Block(FUNC_TMR, {Const(1)}), false), nullptr);
+    EXPECT_EQ(ladder.RowCount(), 3);
+    for (const CLDRow& row : ladder) {
+        EXPECT_TRUE(row.IsEmpty());
+    }
+    // A comment row two display rows high: display row 2 exists, row index 2 does not.
+    CLDRow comment("a\nb\nc", "");
+    CLadder tall;
+    tall.InsertRow(0, &comment);
+    tall.InsertRow(1);
+    ASSERT_EQ(tall.DisplayRowCount(), 3);
+    CElemInfo info;
+    EXPECT_FALSE(tall.LocateRow(2, 0, info));
+    EXPECT_TRUE(tall.LocateRow(1, 0, info));
+}
+
+}  // namespace
+}  // namespace varno::test
