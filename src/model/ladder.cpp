@@ -21,10 +21,6 @@ CLDCell MakeCell(std::uint8_t kind, std::uint8_t code) {
     return CLDCell(cmd);
 }
 
-int ClampToInt(long long value) {
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
 }  // namespace
 
 // --- Rows ---------------------------------------------------------------------------------
@@ -192,22 +188,6 @@ bool CLadder::IsEmpty(int row, int from, int count) const {
 }
 
 // --- Queries ------------------------------------------------------------------------------
-
-int CLadder::NetworkEnd(int start) const {
-    CLDRow* first = GetRow(start);
-    if (first == nullptr) {
-        return start;
-    }
-    long long end = static_cast<long long>(start) + first->Extent();
-    while (end < RowCount()) {
-        CLDRow* r = GetRow(static_cast<int>(end));
-        if (!r->HasVLine()) {
-            break;
-        }
-        end += r->Extent();
-    }
-    return ClampToInt(end);
-}
 
 CAOVNode* CLadder::FindBlockAbove(int row, int column, int lowestRow) const {
     for (int r = std::min(row, RowCount() - 1); r >= std::max(lowestRow, 0); --r) {

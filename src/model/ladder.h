@@ -109,7 +109,8 @@ public:
 
     // --- Queries for the compiler and search -----------------------------------------------
     // End (exclusive) of the rung that begins at start: start + Extent, then each following
-    // row that has a vertical wire adds its Extent. A missing start row gives start.
+    // row that has a vertical wire adds its Extent. A missing start row gives start. Answered
+    // from the cached layout, so walking a program rung by rung reads each row once.
     int NetworkEnd(int start) const;
     // The element node of the nearest block head at the column, from row up to lowestRow.
     CAOVNode* FindBlockAbove(int row, int column, int lowestRow) const;
@@ -143,7 +144,7 @@ public:
     bool LocateRow(int row, int column, CElemInfo& info) const;
 
 private:
-    // Per-row layout, rebuilt when rows were linked or unlinked or LayoutEpoch moved.
+    // Per-row layout and wiring, rebuilt when rows were linked or unlinked or LayoutEpoch moved.
     struct CLayout {
         std::uint64_t version = UINT64_MAX;
         std::uint64_t epoch = 0;
@@ -151,7 +152,10 @@ private:
         std::vector<std::int64_t> reachMax;  // max over rows 0..i of start + reach
         std::vector<std::int32_t> reach;     // extent (element row) or display height
         std::vector<std::int32_t> group;     // first row index of the rung group of each row
+        std::vector<std::uint8_t> flags;     // ROW_COMMENT, ROW_VLINE
     };
+    static constexpr std::uint8_t ROW_COMMENT = 1;
+    static constexpr std::uint8_t ROW_VLINE = 2;
     const CLayout& Layout() const;
     CLDRow* RowForEdit(int row);
 

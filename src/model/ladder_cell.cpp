@@ -22,8 +22,12 @@ void TouchLayout() {
     g_layoutEpoch.fetch_add(1, std::memory_order_relaxed);
 }
 
+bool CLDCell::ShapeChanges(const CLDCmd& next) const {
+    return element_.kind == LDCMD_FUNC || next.kind == LDCMD_FUNC || element_.vline != next.vline;
+}
+
 void CLDCell::SetElement(const CLDCmd& element) {
-    if (element_.kind == LDCMD_FUNC || element.kind == LDCMD_FUNC) {
+    if (ShapeChanges(element)) {
         TouchLayout();
     }
     element_ = element;
@@ -35,9 +39,17 @@ void CLDCell::SetElement(const CLDCmd& element) {
 }
 
 void CLDCell::SetElementKeepVLine(const CLDCmd& element) {
-    std::uint8_t vline = element_.vline;
-    SetElement(element);
-    element_.vline = vline;
+    CLDCmd next = element;
+    next.vline = element_.vline;
+    SetElement(next);
+}
+
+void CLDCell::SetVLine(bool on) {
+    const std::uint8_t vline = on ? 1 : 0;
+    if (element_.vline != vline) {
+        TouchLayout();
+        element_.vline = vline;
+    }
 }
 
 void CLDCell::Clear() {
@@ -48,7 +60,7 @@ void CLDCell::Copy(const CLDCell& other) {
     if (this == &other) {
         return;
     }
-    if (IsFunc() || other.IsFunc()) {
+    if (ShapeChanges(other.element_)) {
         TouchLayout();
     }
     element_ = other.element_;
@@ -57,7 +69,7 @@ void CLDCell::Copy(const CLDCell& other) {
 
 CLDCell& CLDCell::operator=(CLDCell&& other) noexcept {
     if (this != &other) {
-        if (IsFunc() || other.IsFunc()) {
+        if (ShapeChanges(other.element_)) {
             TouchLayout();
         }
         element_ = other.element_;

@@ -88,7 +88,7 @@ public:
     void SetElementKeepVLine(const CLDCmd& element);
     // Empties the cell (kind, code, reserved and operand 0, array freed); the flag is kept.
     void Clear();
-    void SetVLine(bool on) { element_.vline = on ? 1 : 0; }
+    void SetVLine(bool on);
 
     // Deep copy of bytes 0..7 and the operand array; the node references stay as they are.
     void Copy(const CLDCell& other);
@@ -124,13 +124,17 @@ public:
     CAOVNode* junctionNode = nullptr;
 
 private:
+    // Whether replacing the element by `next` may change how the ladder is laid out or wired.
+    bool ShapeChanges(const CLDCmd& next) const;
+
     CLDCmd element_;
     COperandArray operands_;
 };
 
-// A number that changes whenever anything that decides the shape of a ladder on screen may have
-// changed anywhere: a cell becoming or ceasing to be a block head, a head's operands, a comment
-// row's texts. Caches of display rows and block extents compare it to know they are valid.
+// A number that changes whenever anything that decides the shape of a ladder may have changed
+// anywhere: a cell becoming or ceasing to be a block head, a head's operands, a vertical-line
+// flag, a comment row's texts. Caches of display rows, block extents and rungs compare it to
+// know they are still valid.
 std::uint64_t LayoutEpoch();
 void TouchLayout();
 

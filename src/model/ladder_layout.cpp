@@ -1,7 +1,8 @@
-// The ladder's geometry: display rows, pixel rectangles and hit tests. The per-row layout is
-// computed once and reused until a row is linked or unlinked (the list's version) or a block's
-// shape or a comment's text changes anywhere (LayoutEpoch), so that the view can ask for rows
-// and cells in loops over a long program without making the loop quadratic.
+// The ladder's geometry and rungs: display rows, pixel rectangles, hit tests and network ends.
+// The per-row layout is computed once and reused until a row is linked or unlinked (the list's
+// version) or a block's shape, a vertical wire or a comment's text changes anywhere
+// (LayoutEpoch), so that the view and the compiler can ask in loops over a long program
+// without making the loop quadratic or reading every row again.
 #include <algorithm>
 #include <climits>
 
@@ -27,6 +28,7 @@ const CLadder::CLayout& CLadder::Layout() const {
     l.reachMax.assign(n, 0);
     l.reach.assign(n, 0);
     l.group.assign(n, 0);
+    l.flags.assign(n, 0);
     std::int64_t display = 0;
     std::int64_t reachMax = 0;
     std::int64_t groupEnd = 0;
@@ -36,7 +38,8 @@ const CLadder::CLayout& CLadder::Layout() const {
         PrefetchRow(GetAt(i + AHEAD));
         const CLDRow& row = *GetAt(i);
         const int height = row.DisplayHeight();
-        const int reach = row.IsComment() ? height : row.Extent();
+        const CLDRow::CShape shape = row.Shape();
+        const int reach = row.IsComment() ? height : shape.extent;
         if (static_cast<std::int64_t>(i) >= groupEnd) {
             groupStart = static_cast<std::int32_t>(i);
             groupEnd = static_cast<std::int64_t>(i) + (row.IsComment() ? 1 : reach);
@@ -44,6 +47,8 @@ const CLadder::CLayout& CLadder::Layout() const {
         l.start[i] = display;
         l.reach[i] = reach;
         l.group[i] = groupStart;
+        l.flags[i] = static_cast<std::uint8_t>((row.IsComment() ? ROW_COMMENT : 0) |
+                                               (shape.hasVLine ? ROW_VLINE : 0));
         reachMax = std::max(reachMax, display + reach);
         l.reachMax[i] = reachMax;
         display += height;
@@ -52,6 +57,23 @@ const CLadder::CLayout& CLadder::Layout() const {
     l.version = Version();
     l.epoch = LayoutEpoch();
     return l;
+}
+
+int CLadder::NetworkEnd(int start) const {
+    if (GetRow(start) == nullptr) {
+        return start;
+    }
+    const CLayout& l = Layout();
+    auto extent = [&](long long row) -> long long {
+        const std::size_t i = static_cast<std::size_t>(row);
+        return (l.flags[i] & ROW_COMMENT) != 0 ? 1 : l.reach[i];
+    };
+    const long long rows = RowCount();
+    long long end = start + extent(start);
+    while (end < rows && (l.flags[static_cast<std::size_t>(end)] & ROW_VLINE) != 0) {
+        end += extent(end);
+    }
+    return Saturate(end);
 }
 
 int CLadder::DisplayRowCount() const {

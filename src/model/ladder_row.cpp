@@ -169,6 +169,26 @@ bool CLDRow::HasVLine() const {
     return false;
 }
 
+CLDRow::CShape CLDRow::Shape() const {
+    CShape shape{1, false};
+    if (IsComment()) {
+        return shape;
+    }
+    int visit = 0;  // the next column HasVLine would look at
+    for (int c = 0; c < LADDER_WIDTH; ++c) {
+        const CLDCell& cell = cells_[static_cast<std::size_t>(c)];
+        const bool head = cell.IsFunc();
+        if (head) {
+            shape.extent = std::max(shape.extent, FuncHeight(cell));
+        }
+        if (c == visit) {
+            shape.hasVLine = shape.hasVLine || cell.VLine();
+            visit += head ? FuncWidth(cell) : 1;
+        }
+    }
+    return shape;
+}
+
 std::optional<CCovering> CLDRow::FindCovering(int column, int subRow) {
     if (IsComment()) {
         return CCovering{column, nullptr};

@@ -69,6 +69,12 @@ public:
     // Whether a cell visited by stepping from column 0 by each cell's block width carries a
     // vertical-line flag (cells inside a block's head-row area are not visited).
     bool HasVLine() const;
+    // Extent and HasVLine together, in one look at the cells.
+    struct CShape {
+        int extent;
+        bool hasVLine;
+    };
+    CShape Shape() const;
     // The element whose area covers the column at the given sub-row below this row, stepping
     // from column 0 by block width; a comment row answers the column itself with no cell.
     std::optional<CCovering> FindCovering(int column, int subRow);

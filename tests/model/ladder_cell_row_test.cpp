@@ -178,8 +178,11 @@ TEST(LadderRow, BlocksDecideExtentCoveringAndWireVisits) {
     row.Cell(3)->SetVLine(true);  // inside the head row's block area: not visited
     EXPECT_EQ(row.Extent(), 7);
     EXPECT_FALSE(row.HasVLine());
+    EXPECT_FALSE(row.Shape().hasVLine);
     row.Cell(5)->SetVLine(true);
     EXPECT_TRUE(row.HasVLine());
+    EXPECT_TRUE(row.Shape().hasVLine);
+    EXPECT_EQ(row.Shape().extent, 7);
 
     auto cov = row.FindCovering(3, 6);
     ASSERT_TRUE(cov);

@@ -40,7 +40,22 @@ std::optional<CElemInfo> WalkLocate(const CLadder& ladder, int y, int x) {
     return std::nullopt;
 }
 
+// NetworkEnd written as the plain walk over the rows.
+int WalkNetworkEnd(const CLadder& ladder, int start) {
+    if (ladder.GetRow(start) == nullptr) {
+        return start;
+    }
+    int end = start + ladder.GetRow(start)->Extent();
+    while (end < ladder.RowCount() && ladder.GetRow(end)->HasVLine()) {
+        end += ladder.GetRow(end)->Extent();
+    }
+    return end;
+}
+
 void ExpectSameAsWalk(const CLadder& ladder, const std::string& where) {
+    for (int start = -1; start <= ladder.RowCount(); ++start) {
+        ASSERT_EQ(ladder.NetworkEnd(start), WalkNetworkEnd(ladder, start)) << where << " " << start;
+    }
     int total = 0;
     for (int i = 0; i < ladder.RowCount(); ++i) {
         ASSERT_EQ(ladder.DisplayRowOf(i), total) << where << " row " << i;
@@ -163,7 +178,7 @@ TEST(LadderLayout, CachedAnswersNeverGoStale) {
         for (int step = 0; step < 25; ++step) {
             int row = pick(ladder.RowCount() + 1);
             int column = pick(8);
-            switch (pick(9)) {
+            switch (pick(10)) {
                 case 0:
                     ladder.PlaceBlock(row, column, Block(blocks[pick(6)]), pick(2) == 0);
                     break;
@@ -203,6 +218,13 @@ TEST(LadderLayout, CachedAnswersNeverGoStale) {
                     break;
                 case 7:
                     ladder.PutElement(row, column, Contact('X', 2));
+                    break;
+                case 8:
+                    if (CLDCell* c = ladder.GetCell(row, column)) {
+                        c->SetVLine(!c->VLine());
+                    } else {
+                        ladder.SetVLine(row, column);
+                    }
                     break;
                 default:
                     ladder.InsertRow(row);
