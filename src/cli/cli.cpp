@@ -4,6 +4,7 @@
 
 #include "cli/cli_edit.h"
 #include "cli/cli_project.h"
+#include "cli/cli_target.h"
 #include "platform/string_table.h"
 
 namespace varno {
@@ -20,6 +21,9 @@ constexpr const char* HELP_TEXT =
     "Commands:\n"
     "  new [--force] PROJECT.KPJ   create a project and save all its files\n"
     "  compile PROJECT.KPJ         compile all programs, write the instruction file\n"
+    "  build PROJECT.KPJ           compile, link and write the target file (ROM NAME)\n"
+    "  import PROJECT.KPJ FILE.PLC replace the project's programs, comments, parameters\n"
+    "                              and version information by those of a target file\n"
     "  edit PROJECT.KPJ SCRIPT     run the ladder editor on the project from a script\n"
     "\n"
     "Options:\n"
@@ -27,7 +31,8 @@ constexpr const char* HELP_TEXT =
     "  --help         show this help and exit\n"
     "  --version      show the version and exit\n"
     "\n"
-    "Exit status: 0 success, 1 the command found errors, 2 usage or file errors.\n";
+    "Exit status: 0 success, 1 the command found errors (for example compile or link\n"
+    "errors, or a project too large for the target file), 2 usage or file errors.\n";
 
 int UsageError(std::ostream& err, const std::string& message) {
     err << "varnoc: " << message << "\nTry 'varnoc --help' for more information.\n";
@@ -80,6 +85,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (command == "compile") {
         return CliCompileProject(rest, out, err);
+    }
+    if (command == "build") {
+        return CliBuildProject(rest, out, err);
+    }
+    if (command == "import") {
+        return CliImportProject(rest, out, err);
     }
     if (command == "edit") {
         return CliEdit(rest, out, err);

@@ -1,0 +1,185 @@
+#include "target/target_writer.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "model/ladder_file.h"
+#include "platform/codepage.h"
+#include "target/target_reader.h"
+
+namespace varno {
+
+namespace {
+
+constexpr char PLC_TAG[4] = {'P', 'L', 'C', '\0'};
+constexpr char EXE_TAG[4] = {'E', 'X', 'E', '\0'};
+constexpr char LAD_TAG[4] = {'L', 'A', 'D', '\0'};
+constexpr std::uint32_t PROGRAM_ENTRY_VALUE = 64;
+
+// The index byte of an element row: its extent; of a comment row: its height again.
+int RowIndexExtent(const CLDRow& row) {
+    return row.IsComment() ? row.DisplayHeight() : row.Extent();
+}
+
+bool VersionHasZero(const CVersionArray& versions) {
+    for (const CVersionItemData& entry : versions.Entries()) {
+        if (entry.line1.find('\0') != std::string::npos ||
+            entry.line2.find('\0') != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The first row of the programs that does not fit, as an output line.
+std::optional<std::string> RowRefusal(const CLadderList& programs) {
+    for (const CLadder& program : programs) {
+        int index = 0;
+        for (const CLDRow& row : program) {
+            const char* name = program.Name().c_str();
+            // A text that reads back shorter; overlong texts fail the length check below.
+            if (row.Comment(1).find('\0') != std::string::npos ||
+                row.Comment(2).find('\0') != std::string::npos) {
+                return Format(LoadString(IDS_TARGET_ROW_ZERO_BYTE).c_str(), name, index);
+            }
+            if (const std::uint64_t size = RowRecordSize(row); size > TARGET_MAX_ROW_BYTES) {
+                return Format(LoadString(IDS_TARGET_ROW_TOO_LONG).c_str(), name, index,
+                              static_cast<unsigned long long>(size));
+            }
+            if (const int high = std::max(row.DisplayHeight(), RowIndexExtent(row));
+                high > TARGET_MAX_ROW_HEIGHT) {
+                return Format(LoadString(IDS_TARGET_ROW_TOO_HIGH).c_str(), name, index, high);
+            }
+            ++index;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<std::string> TargetFileRefusals(const CLDCmdList& linked, const CLadderList& programs,
+                                            const CVersionArray& versions) {
+    std::vector<std::string> lines;
+    if (linked.GetCount() > TARGET_MAX_INSTRUCTIONS) {
+        lines.push_back(Format(LoadString(IDS_TARGET_TOO_MANY_INSTRUCTIONS).c_str(),
+                               static_cast<unsigned long long>(linked.GetCount())));
+    }
+    if (programs.TotalRows() > TARGET_MAX_ROWS) {
+        lines.push_back(Format(LoadString(IDS_TARGET_TOO_MANY_ROWS).c_str(),
+                               static_cast<unsigned long long>(programs.TotalRows())));
+    }
+    if (std::optional<std::string> row = RowRefusal(programs)) {
+        lines.push_back(std::move(*row));
+    }
+    if (VersionHasZero(versions)) {
+        lines.push_back(LoadString(IDS_TARGET_VERSION_ZERO_BYTE));
+    }
+    return lines;
+}
+
+std::uint32_t InstructionChecksum(const CLDCmdList& linked) {
+    std::uint32_t sum = 0;
+    for (std::size_t i = 0; i < linked.GetCount(); ++i) {
+        const CLDCmd& cmd = linked[i];
+        const auto index = static_cast<std::uint16_t>(i);
+        sum += (index & 0xFFu) + (index >> 8) + cmd.kind + cmd.code;
+        for (unsigned shift = 0; shift < 32; shift += 8) {
+            sum += (cmd.operand >> shift) & 0xFFu;
+        }
+    }
+    return sum;
+}
+
+std::uint16_t ProgramCode(const std::string& name) {
+    return static_cast<std::uint16_t>(ProgramOrderKey(name));
+}
+
+void WriteTargetHeader(CArchive& ar) {
+    std::array<std::uint8_t, TARGET_HEADER_SIZE> header{};
+    std::memcpy(header.data(), PLC_TAG, 4);
+    std::memcpy(&header[4], &TARGET_HEADER_SIZE, 2);
+    std::memcpy(&header[6], &TARGET_VERSION, 2);
+    ar.Write(header.data(), header.size());
+}
+
+void WriteInstructionSection(CArchive& ar, const CLDCmdList& linked) {
+    const auto count = static_cast<std::uint32_t>(linked.GetCount());
+    ar.Write(EXE_TAG, 4);
+    ar.WriteValue(TARGET_HEADER_SIZE);
+    ar.WriteValue(TARGET_VERSION);
+    ar.WriteValue(static_cast<std::uint32_t>(TARGET_HEADER_SIZE + sizeof(CLDCmd) * count));
+    ar.WriteValue(static_cast<std::uint32_t>(TARGET_HEADER_SIZE));
+    ar.WriteValue(count);
+    ar.WriteValue(InstructionChecksum(linked));
+    const std::uint8_t zeros[8] = {};
+    ar.Write(zeros, sizeof zeros);
+    std::vector<std::uint8_t> records(sizeof(CLDCmd) * count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const CLDCmd& cmd = linked[i];
+        std::uint8_t* record = records.data() + sizeof(CLDCmd) * i;
+        const auto index = static_cast<std::uint16_t>(i);
+        std::memcpy(record, &index, 2);
+        record[2] = cmd.kind;
+        record[3] = cmd.code;
+        std::memcpy(record + 4, &cmd.operand, 4);
+    }
+    ar.Write(records.data(), records.size());
+}
+
+void WriteLadderSection(CArchive& ar, const CLadderList& programs) {
+    const auto rows = static_cast<std::uint16_t>(programs.TotalRows());
+    const auto count = static_cast<std::uint16_t>(programs.GetCount());
+    const std::uint32_t start = TARGET_LADDER_HEADER_SIZE + TARGET_PROGRAM_ENTRY_SIZE * count +
+                                TARGET_ROW_ENTRY_SIZE * std::uint32_t{rows};
+    std::array<std::uint8_t, TARGET_LADDER_HEADER_SIZE> header{};
+    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&header[at], &v, 2); };
+    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&header[at], &v, 4); };
+    std::memcpy(header.data(), LAD_TAG, 4);
+    put16(4, TARGET_LADDER_HEADER_SIZE);
+    put16(6, TARGET_VERSION);
+    put32(8, start);
+    put32(12, start);
+    put16(16, rows);
+    put16(18, LADDER_WIDTH);
+    put16(20, TARGET_PROGRAM_ENTRY_SIZE);
+    put16(22, count);
+    put16(24, TARGET_ROW_ENTRY_SIZE);
+    put16(26, rows);
+    ar.Write(header.data(), header.size());
+
+    for (const CLadder& program : programs) {
+        ar.WriteValue(ProgramCode(program.Name()));
+        ar.WriteValue(static_cast<std::uint16_t>(program.RowCount()));
+        ar.WriteValue(PROGRAM_ENTRY_VALUE);
+    }
+    for (const CLadder& program : programs) {
+        for (const CLDRow& row : program) {
+            ar.WriteValue(static_cast<std::uint16_t>(RowRecordSize(row)));
+            ar.WriteValue(static_cast<std::uint8_t>(row.DisplayHeight()));
+            ar.WriteValue(static_cast<std::uint8_t>(RowIndexExtent(row)));
+        }
+    }
+    for (const CLadder& program : programs) {
+        for (const CLDRow& row : program) {
+            WriteRow(ar, row);
+        }
+    }
+}
+
+void WriteTargetFile(CArchive& ar, const CLDCmdList& linked,
+                     const std::optional<std::string>& paramFile,
+                     std::span<const std::uint8_t> comments, const CVersionArray& versions,
+                     const CLadderList& programs) {
+    WriteTargetHeader(ar);
+    WriteInstructionSection(ar, linked);
+    if (paramFile) {
+        ar.WriteBytes(*paramFile);
+    }
+    ar.Write(comments.data(), comments.size());
+    versions.WriteVersionBlock(ar);
+    WriteLadderSection(ar, programs);
+}
+
+}  // namespace varno
