@@ -22,7 +22,7 @@ CRomOutcome Failure(RomResult result, const std::vector<std::string>& reasons, I
     for (const std::string& line : reasons) {
         output.AppendLine(line);
     }
-    output.OutputMessage(IDS_GENERATE_ROM_ERROR);
+    output.AppendLine(LoadString(IDS_GENERATE_ROM_ERROR));
     messages.Beep(BeepKind::Error);
     return CRomOutcome{result, reasons.empty() ? std::string() : reasons.front()};
 }
@@ -62,7 +62,7 @@ CRomOutcome RunGenerateRom(const CRomBuild& build, IOutput& output, IMessageServ
         return Failure(RomResult::CompileFailed, {}, output, messages);
     }
     cmds.Add(CLDCmd{});
-    output.OutputMessage(IDS_GENERATING_ROM);
+    output.AppendLine(LoadString(IDS_GENERATING_ROM));
     if (!LinkInstructions(cmds, output)) {
         return Failure(RomResult::LinkFailed, {}, output, messages);
     }
@@ -93,7 +93,7 @@ CRomOutcome RunGenerateRom(const CRomBuild& build, IOutput& output, IMessageServ
             {Format(LoadString(IDS_TARGET_WRITE_FAILED).c_str(), Utf8ToGbk(e.what()).c_str())},
             output, messages);
     }
-    output.OutputMessage(IDS_ROM_GENERATED);
+    output.AppendLine(LoadString(IDS_ROM_GENERATED));
     output.OutputMessage(IDS_ROM_OUTPUT_FILE, Utf8ToGbk(build.targetPath).c_str());
     messages.Beep(BeepKind::Exclamation);
     return {};

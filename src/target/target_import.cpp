@@ -72,9 +72,9 @@ ImportResult ImportTargetFile(CVARNOApp& app, const std::string& targetPath, IOu
     }
 
     if (!image->paramFile) {
-        output.OutputMessage(IDS_TARGET_NO_PARAMETERS);
+        output.AppendLine(LoadString(IDS_TARGET_NO_PARAMETERS));
     }
-    output.OutputMessage(IDS_IMPORT_FINISHED);
+    output.AppendLine(LoadString(IDS_IMPORT_FINISHED));
     app.Messages().Beep(BeepKind::Exclamation);
 
     app.Comments().Reset();
