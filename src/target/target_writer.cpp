@@ -149,23 +149,25 @@ void WriteLadderSection(CArchive& ar, const CLadderList& programs) {
     put16(26, rows);
     ar.Write(header.data(), header.size());
 
+    CMemWriteArchive tables(TARGET_PROGRAM_ENTRY_SIZE * count + TARGET_ROW_ENTRY_SIZE * rows);
     for (const CLadder& program : programs) {
-        ar.WriteValue(ProgramCode(program.Name()));
-        ar.WriteValue(static_cast<std::uint16_t>(program.RowCount()));
-        ar.WriteValue(PROGRAM_ENTRY_VALUE);
+        tables.WriteValue(ProgramCode(program.Name()));
+        tables.WriteValue(static_cast<std::uint16_t>(program.RowCount()));
+        tables.WriteValue(PROGRAM_ENTRY_VALUE);
     }
-    for (const CLadder& program : programs) {
-        for (const CLDRow& row : program) {
-            ar.WriteValue(static_cast<std::uint16_t>(RowRecordSize(row)));
-            ar.WriteValue(static_cast<std::uint8_t>(row.DisplayHeight()));
-            ar.WriteValue(static_cast<std::uint8_t>(RowIndexExtent(row)));
-        }
-    }
+    // The rows go first into memory, where each one's length is where the next one starts.
+    CMemWriteArchive records(64 * 1024);
     for (const CLadder& program : programs) {
         for (const CLDRow& row : program) {
-            WriteRow(ar, row);
+            const std::size_t before = records.Data().size();
+            WriteRow(records, row);
+            tables.WriteValue(static_cast<std::uint16_t>(records.Data().size() - before));
+            tables.WriteValue(static_cast<std::uint8_t>(row.DisplayHeight()));
+            tables.WriteValue(static_cast<std::uint8_t>(RowIndexExtent(row)));
         }
     }
+    ar.Write(tables.Data().data(), tables.Data().size());
+    ar.Write(records.Data().data(), records.Data().size());
 }
 
 void WriteTargetFile(CArchive& ar, const CLDCmdList& linked,
