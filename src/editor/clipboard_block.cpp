@@ -49,7 +49,10 @@ bool ReadEntry(CArchive& ar, CClipboardEntry& entry) {
         record.operand = 0;
     }
     CLDCell cell;
-    cell.SetElement(record);
+    {
+        CDetachedCellEdits detached;
+        cell.SetElement(record);
+    }
     if (!ReadCellOperands(ar, cell)) {
         return false;
     }

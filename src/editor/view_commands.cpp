@@ -181,7 +181,10 @@ void CLadderView::PlaceFunction(const CElemInfo& located, int number) {
     head.kind = LDCMD_FUNC;
     head.code = static_cast<std::uint8_t>(number);
     CLDCell block(head);
-    block.SetOperands(table.Operands());
+    {
+        CDetachedCellEdits detached;
+        block.SetOperands(table.Operands());
+    }
     const int newHeight = FuncHeight(block);
     if (oldHeight < newHeight) {
         doc_.InsertRows(located.groupEnd, nullptr, newHeight - oldHeight);

@@ -69,6 +69,7 @@ CLDCell* CLadder::PutElement(int row, int column, const CLDCell& value) {
     if (value.IsFunc()) {
         return PlaceBlock(row, column, value, false);
     }
+    CEditScope scope(*this, row, row);
     CLDRow* r = RowForEdit(row);
     if (r == nullptr || !r->PutCell(column, value)) {
         return nullptr;
@@ -83,9 +84,12 @@ CLDCell* CLadder::PlaceBlock(int row, int column, const CLDCell& block, bool wit
     // The head's own operands, taken before anything changes so that a short template or a
     // lack of memory leaves the ladder as it was.
     CLDCell head;
-    head.SetElement(block.Element());
-    if (!head.SetOperands(block.Operands())) {
-        return nullptr;
+    {
+        CDetachedCellEdits detached;
+        head.SetElement(block.Element());
+        if (!head.SetOperands(block.Operands())) {
+            return nullptr;
+        }
     }
     const int height = FuncHeight(head);
     const int width = FuncWidth(head);
@@ -93,6 +97,7 @@ CLDCell* CLadder::PlaceBlock(int row, int column, const CLDCell& block, bool wit
     if (static_cast<long long>(row) + height > INT_MAX) {
         return nullptr;
     }
+    CEditScope scope(*this, row, row + height - 1);
 
     for (int i = 0; i < height; ++i) {
         CLDRow* r = RowForEdit(row + i);
@@ -128,6 +133,7 @@ bool CLadder::FillLine(int row, int from, int to) {
     if (row < 0) {
         return false;
     }
+    CEditScope scope(*this, row, row);
     while (GetRow(row) == nullptr) {
         InsertRow(RowCount());
     }
@@ -151,6 +157,7 @@ bool CLadder::SetVLine(int row, int column) {
     if (row < 0 || !ValidColumn(column)) {
         return false;
     }
+    CEditScope scope(*this, row, row);
     CLDRow* r = GetRow(row);
     if (r == nullptr) {
         r = &InsertRow(RowCount());
@@ -159,6 +166,7 @@ bool CLadder::SetVLine(int row, int column) {
 }
 
 bool CLadder::ClearVLine(int row, int column) {
+    CEditScope scope(*this, row, row);
     CLDRow* r = GetRow(row);
     return r != nullptr && r->ClearVLine(column);
 }
@@ -170,6 +178,9 @@ bool CLadder::RemoveElement(int row, int column) {
     }
     const int height = FuncHeight(*cell);
     const int last = std::min(column + FuncWidth(*cell), LADDER_WIDTH);
+    CEditScope scope(
+        *this, row,
+        static_cast<int>(std::min<long long>(static_cast<long long>(row) + height - 1, INT_MAX)));
     for (int i = 0; i < height; ++i) {
         CLDRow* r = GetRow(row + i);
         if (r == nullptr) {

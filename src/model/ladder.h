@@ -143,20 +143,48 @@ public:
     // display-row bound, and the row must exist). Sets cell, column and row of info only.
     bool LocateRow(int row, int column, CElemInfo& info) const;
 
+protected:
+    void OnLinked(std::size_t index, std::size_t count) override;
+    void OnUnlinking(std::size_t index, std::size_t count) override;
+
 private:
-    // Per-row layout and wiring, rebuilt when rows were linked or unlinked or LayoutEpoch moved.
+    // The layout: each row's display height, reach and wiring sit in the row's layout cache;
+    // the running sums over rows (display start, furthest reach, rung group) are filled in
+    // lazily, from the first row an edit touched up to the row a question needs. The ladder's
+    // own edits and every link and unlink keep it current row by row; a change made around
+    // them (LayoutEpoch moved while nobody told the ladder) makes it start over.
     struct CLayout {
-        std::uint64_t version = UINT64_MAX;
+        bool rowsCurrent = false;  // every row's cache is right as of `epoch`
         std::uint64_t epoch = 0;
-        std::vector<std::int64_t> start;     // display row of each row; [RowCount] = total
+        std::int64_t total = 0;              // display rows of the whole ladder
+        std::size_t valid = 0;               // sums valid for rows [0, valid), and start[valid]
+        std::vector<std::int64_t> start;     // display row of each row
         std::vector<std::int64_t> reachMax;  // max over rows 0..i of start + reach
-        std::vector<std::int32_t> reach;     // extent (element row) or display height
         std::vector<std::int32_t> group;     // first row index of the rung group of each row
-        std::vector<std::uint8_t> flags;     // ROW_COMMENT, ROW_VLINE
     };
-    static constexpr std::uint8_t ROW_COMMENT = 1;
-    static constexpr std::uint8_t ROW_VLINE = 2;
+    // Marks the ladder's own edits of rows [first, last], so that only those rows are looked at
+    // again afterwards. Scopes nest; the outermost one brings the layout up to date.
+    class CEditScope {
+    public:
+        CEditScope(const CLadder& ladder, int first, int last);
+        ~CEditScope();
+        CEditScope(const CEditScope&) = delete;
+        CEditScope& operator=(const CEditScope&) = delete;
+
+    private:
+        const CLadder& ladder_;
+    };
+
+    bool LayoutCurrent() const;
+    // Every row's cache, rebuilt when it cannot be trusted.
     const CLayout& Layout() const;
+    // Running sums valid for rows [0, upTo).
+    void ExtendSums(std::size_t upTo) const;
+    // Extends the sums until they reach past display row y (or the last row).
+    void ExtendSumsPast(std::int64_t y) const;
+    // Works out a row's cache again; returns the change of its display height.
+    std::int64_t RefreshRow(const CLDRow& row) const;
+    void Forget(std::size_t firstChanged) const;
     CLDRow* RowForEdit(int row);
 
     std::string name_;
@@ -165,6 +193,10 @@ private:
     int cellWidth_ = DEFAULT_CELL_WIDTH;
     int cellHeight_ = DEFAULT_CELL_HEIGHT;
     mutable CLayout layout_;
+    mutable int editDepth_ = 0;
+    mutable bool editWasCurrent_ = false;
+    mutable int editFirst_ = 0;
+    mutable int editLast_ = -1;
 };
 
 }  // namespace varno

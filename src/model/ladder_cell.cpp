@@ -11,6 +11,7 @@ namespace varno {
 namespace {
 
 std::atomic<std::uint64_t> g_layoutEpoch{0};
+thread_local int g_detachedDepth = 0;
 
 }  // namespace
 
@@ -19,7 +20,17 @@ std::uint64_t LayoutEpoch() {
 }
 
 void TouchLayout() {
-    g_layoutEpoch.fetch_add(1, std::memory_order_relaxed);
+    if (g_detachedDepth == 0) {
+        g_layoutEpoch.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+CDetachedCellEdits::CDetachedCellEdits() {
+    ++g_detachedDepth;
+}
+
+CDetachedCellEdits::~CDetachedCellEdits() {
+    --g_detachedDepth;
 }
 
 bool CLDCell::ShapeChanges(const CLDCmd& next) const {

@@ -58,11 +58,32 @@ private:
     std::unique_ptr<std::vector<CLDCmd>> records_;
 };
 
+// A number that changes whenever anything that decides the shape of a ladder may have changed
+// anywhere: a cell becoming or ceasing to be a block head, a head's operands, a vertical-line
+// flag, a comment row's texts. Caches of display rows, block extents and rungs compare it to
+// know they are still valid.
+std::uint64_t LayoutEpoch();
+void TouchLayout();
+
+// Edits of cells that belong to no ladder yet (a block being built, a cell or row being read)
+// cannot change any ladder's layout; inside this scope they leave LayoutEpoch alone, so that
+// ladders keep their layouts instead of starting over.
+class CDetachedCellEdits {
+public:
+    CDetachedCellEdits();
+    ~CDetachedCellEdits();
+    CDetachedCellEdits(const CDetachedCellEdits&) = delete;
+    CDetachedCellEdits& operator=(const CDetachedCellEdits&) = delete;
+};
+
 class CLDCell {
 public:
     CLDCell() = default;
     // A cell holding the element; a head gets no operands until SetOperands.
-    explicit CLDCell(const CLDCmd& element) { SetElement(element); }
+    explicit CLDCell(const CLDCmd& element) {
+        CDetachedCellEdits detached;
+        SetElement(element);
+    }
     // Copies are deep (the operand array is duplicated); the compiler's node references are
     // scratch data and are never copied: a copy starts with none, an assignment keeps its own.
     CLDCell(const CLDCell& other) : element_(other.element_), operands_(other.operands_) {}
@@ -130,13 +151,6 @@ private:
     CLDCmd element_;
     COperandArray operands_;
 };
-
-// A number that changes whenever anything that decides the shape of a ladder may have changed
-// anywhere: a cell becoming or ceasing to be a block head, a head's operands, a vertical-line
-// flag, a comment row's texts. Caches of display rows, block extents and rungs compare it to
-// know they are still valid.
-std::uint64_t LayoutEpoch();
-void TouchLayout();
 
 // Block geometry of a cell, read from the catalog and, for CODB, the cell's own operands. A cell
 // that is not a head is 1 wide, 1 high and owns no records.

@@ -117,6 +117,7 @@ bool ReadCell(CArchive& ar, CLDCell& cell) {
     if (!ar.ReadValue(cmd)) {
         return false;
     }
+    CDetachedCellEdits detached;
     cell.SetElement(cmd);
     return true;
 }
@@ -129,6 +130,7 @@ bool ReadCellOperands(CArchive& ar, CLDCell& cell) {
     if (!cell.IsFunc()) {
         return true;
     }
+    CDetachedCellEdits detached;
     const std::size_t catalogCount = static_cast<std::size_t>(FuncOperandCount(cell.Code()));
     auto readRecords = [&](std::vector<CLDCmd>& records, std::size_t count) {
         if (count > ar.Remaining() / sizeof(CLDCmd)) {
@@ -221,6 +223,7 @@ CRowRead ReadRow(CArchive& ar) {
         return result;
     }
     if (header.tag == ROW_TAG_ELEMENTS) {
+        CDetachedCellEdits detached;
         return ReadElementRow(ar);
     }
     return {};

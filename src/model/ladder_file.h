@@ -76,6 +76,7 @@ std::uint64_t RowRecordSize(const CLDRow& row);
 
 // One cell record as written for undo and the clipboard (no run-length joining). False when
 // the data ends inside the record. A head's operands follow with Read/WriteCellOperands.
+// Reading is for cells that belong to no ladder (records of undo and the clipboard).
 bool ReadCell(CArchive& ar, CLDCell& cell);
 void WriteCell(CArchive& ar, const CLDCell& cell);
 // A head's operand records; nothing for other cells. False, with the cell unchanged, when the

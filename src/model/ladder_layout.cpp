@@ -1,8 +1,8 @@
 // The ladder's geometry and rungs: display rows, pixel rectangles, hit tests and network ends.
-// The per-row layout is computed once and reused until a row is linked or unlinked (the list's
-// version) or a block's shape, a vertical wire or a comment's text changes anywhere
-// (LayoutEpoch), so that the view and the compiler can ask in loops over a long program
-// without making the loop quadratic or reading every row again.
+// Each row's display height, reach and wiring are cached in the row and kept current by the
+// ladder's own edits and by every link and unlink; the running sums over rows are recomputed
+// only from the first changed row, and only as far as a question needs. An edit near the caret
+// of a long program therefore costs what the edit touches, not the length of the program.
 #include <algorithm>
 #include <climits>
 
@@ -16,79 +16,190 @@ int Saturate(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
+// How far a row's rung group reaches: one row for a comment row, else its reach.
+std::int64_t GroupLength(const CLDRow::CLayoutCache& cache) {
+    return cache.comment ? 1 : cache.reach;
+}
+
 }  // namespace
+
+CLadder::CEditScope::CEditScope(const CLadder& ladder, int first, int last) : ladder_(ladder) {
+    if (ladder_.editDepth_++ == 0) {
+        ladder_.editWasCurrent_ = ladder_.LayoutCurrent();
+        ladder_.editFirst_ = first;
+        ladder_.editLast_ = last;
+    } else {
+        ladder_.editFirst_ = std::min(ladder_.editFirst_, first);
+        ladder_.editLast_ = std::max(ladder_.editLast_, last);
+    }
+}
+
+CLadder::CEditScope::~CEditScope() {
+    if (--ladder_.editDepth_ != 0 || !ladder_.editWasCurrent_) {
+        return;
+    }
+    CLayout& l = ladder_.layout_;
+    const int rows = ladder_.RowCount();
+    const int first = std::max(ladder_.editFirst_, 0);
+    const int last = std::min(ladder_.editLast_, rows - 1);
+    for (int i = first; i <= last; ++i) {
+        l.total += ladder_.RefreshRow(*ladder_.GetRow(i));
+    }
+    if (first <= last) {
+        ladder_.Forget(static_cast<std::size_t>(first));
+    }
+    l.epoch = LayoutEpoch();
+}
+
+bool CLadder::LayoutCurrent() const {
+    return layout_.rowsCurrent && layout_.epoch == LayoutEpoch();
+}
+
+std::int64_t CLadder::RefreshRow(const CLDRow& row) const {
+    CLDRow::CLayoutCache& cache = row.LayoutCache();
+    const std::int64_t before = cache.height;
+    const CLDRow::CShape shape = row.Shape();
+    CLDRow::CLayoutCache now;
+    now.comment = row.IsComment();
+    now.height = row.DisplayHeight();
+    now.reach = now.comment ? now.height : shape.extent;
+    now.vline = shape.hasVLine;
+    // Only a changed cache is written: a walk over a long program then leaves its rows clean.
+    if (!(cache == now)) {
+        cache = now;
+    }
+    return now.height - before;
+}
+
+void CLadder::Forget(std::size_t firstChanged) const {
+    layout_.valid = std::min(layout_.valid, firstChanged);
+}
+
+void CLadder::OnLinked(std::size_t index, std::size_t count) {
+    const bool current = editDepth_ > 0 ? editWasCurrent_ : LayoutCurrent();
+    if (!current) {
+        layout_.rowsCurrent = false;
+        return;
+    }
+    for (std::size_t i = index; i < index + count; ++i) {
+        const CLDRow& row = *GetAt(i);
+        row.LayoutCache() = CLDRow::CLayoutCache{0, 0, false, false};
+        layout_.total += RefreshRow(row);
+    }
+    Forget(index);
+}
+
+void CLadder::OnUnlinking(std::size_t index, std::size_t count) {
+    const bool current = editDepth_ > 0 ? editWasCurrent_ : LayoutCurrent();
+    if (!current) {
+        layout_.rowsCurrent = false;
+        return;
+    }
+    for (std::size_t i = index; i < index + count; ++i) {
+        layout_.total -= GetAt(i)->LayoutCache().height;
+    }
+    Forget(index);
+}
 
 const CLadder::CLayout& CLadder::Layout() const {
     CLayout& l = layout_;
-    if (l.version == Version() && l.epoch == LayoutEpoch()) {
-        return l;
-    }
     const std::size_t n = GetCount();
-    l.start.assign(n + 1, 0);
-    l.reachMax.assign(n, 0);
-    l.reach.assign(n, 0);
-    l.group.assign(n, 0);
-    l.flags.assign(n, 0);
-    std::int64_t display = 0;
-    std::int64_t reachMax = 0;
-    std::int64_t groupEnd = 0;
-    std::int32_t groupStart = 0;
+    if (l.start.size() != n + 1) {
+        l.start.resize(n + 1);
+        l.reachMax.resize(n);
+        l.group.resize(n);
+        l.valid = std::min(l.valid, n);
+    }
+    if (!LayoutCurrent()) {
+        // Start over: every row's cache and all the sums in one walk.
+        l.total = 0;
+        l.valid = 0;
+        constexpr std::size_t AHEAD = 16;
+        for (std::size_t i = 0; i < n; ++i) {
+            PrefetchRow(GetAt(i + AHEAD));
+            const CLDRow& row = *GetAt(i);
+            RefreshRow(row);
+            l.total += row.LayoutCache().height;
+        }
+        l.rowsCurrent = true;
+        l.epoch = LayoutEpoch();
+        ExtendSums(n);
+    }
+    return l;
+}
+
+void CLadder::ExtendSums(std::size_t upTo) const {
+    const CLayout& l = Layout();
+    if (upTo <= l.valid) {
+        return;
+    }
+    std::size_t i = l.valid;
+    std::int64_t display = i == 0 ? 0 : l.start[i];
+    std::int64_t reachMax = i == 0 ? 0 : l.reachMax[i - 1];
+    std::int32_t groupStart = i == 0 ? 0 : l.group[i - 1];
+    std::int64_t groupEnd =
+        i == 0
+            ? 0
+            : groupStart + GroupLength(GetAt(static_cast<std::size_t>(groupStart))->LayoutCache());
     constexpr std::size_t AHEAD = 16;
-    for (std::size_t i = 0; i < n; ++i) {
-        PrefetchRow(GetAt(i + AHEAD));
-        const CLDRow& row = *GetAt(i);
-        const int height = row.DisplayHeight();
-        const CLDRow::CShape shape = row.Shape();
-        const int reach = row.IsComment() ? height : shape.extent;
+    for (; i < upTo; ++i) {
+        if (const CLDRow* ahead = GetAt(i + AHEAD)) {
+            __builtin_prefetch(&ahead->LayoutCache());
+        }
+        const CLDRow::CLayoutCache& cache = GetAt(i)->LayoutCache();
         if (static_cast<std::int64_t>(i) >= groupEnd) {
             groupStart = static_cast<std::int32_t>(i);
-            groupEnd = static_cast<std::int64_t>(i) + (row.IsComment() ? 1 : reach);
+            groupEnd = static_cast<std::int64_t>(i) + GroupLength(cache);
         }
-        l.start[i] = display;
-        l.reach[i] = reach;
-        l.group[i] = groupStart;
-        l.flags[i] = static_cast<std::uint8_t>((row.IsComment() ? ROW_COMMENT : 0) |
-                                               (shape.hasVLine ? ROW_VLINE : 0));
-        reachMax = std::max(reachMax, display + reach);
-        l.reachMax[i] = reachMax;
-        display += height;
+        layout_.start[i] = display;
+        layout_.group[i] = groupStart;
+        reachMax = std::max(reachMax, display + cache.reach);
+        layout_.reachMax[i] = reachMax;
+        display += cache.height;
     }
-    l.start[n] = display;
-    l.version = Version();
-    l.epoch = LayoutEpoch();
-    return l;
+    layout_.start[upTo] = display;
+    layout_.valid = upTo;
+}
+
+void CLadder::ExtendSumsPast(std::int64_t y) const {
+    const CLayout& l = Layout();
+    const std::size_t n = GetCount();
+    // Grow the valid stretch in doubling steps, so a far question costs linear time overall.
+    std::size_t step = 64;
+    while (l.valid < n && l.start[l.valid] <= y) {
+        ExtendSums(std::min(n, l.valid + step));
+        step *= 2;
+    }
 }
 
 int CLadder::NetworkEnd(int start) const {
     if (GetRow(start) == nullptr) {
         return start;
     }
-    const CLayout& l = Layout();
+    Layout();
     auto extent = [&](long long row) -> long long {
-        const std::size_t i = static_cast<std::size_t>(row);
-        return (l.flags[i] & ROW_COMMENT) != 0 ? 1 : l.reach[i];
+        return GroupLength(GetAt(static_cast<std::size_t>(row))->LayoutCache());
     };
     const long long rows = RowCount();
     long long end = start + extent(start);
-    while (end < rows && (l.flags[static_cast<std::size_t>(end)] & ROW_VLINE) != 0) {
+    while (end < rows && GetAt(static_cast<std::size_t>(end))->LayoutCache().vline) {
         end += extent(end);
     }
     return Saturate(end);
 }
 
 int CLadder::DisplayRowCount() const {
-    return Saturate(Layout().start.back());
+    return Saturate(Layout().total);
 }
 
 bool CLadder::InBounds(int displayRow, int column) const {
-    return displayRow >= 0 && displayRow < Layout().start.back() && column >= 0 &&
-           column < LADDER_WIDTH;
+    return displayRow >= 0 && displayRow < Layout().total && column >= 0 && column < LADDER_WIDTH;
 }
 
 int CLadder::DisplayRowOf(int index) const {
-    const CLayout& l = Layout();
-    std::size_t i = std::min(static_cast<std::size_t>(std::max(index, 0)), l.start.size() - 1);
-    return Saturate(l.start[i]);
+    const std::size_t i = std::min(static_cast<std::size_t>(std::max(index, 0)), GetCount());
+    ExtendSums(i);
+    return Saturate(layout_.start[i]);
 }
 
 std::optional<CRect> CLadder::CellRect(int displayRow, int column) const {
@@ -102,7 +213,7 @@ std::optional<CRect> CLadder::CellRect(int displayRow, int column) const {
 }
 
 CRect CLadder::LadderRect() const {
-    long long bottom = Layout().start.back() * cellHeight_;
+    long long bottom = Layout().total * cellHeight_;
     return CRect{originX_, originY_,
                  Saturate(static_cast<long long>(LADDER_WIDTH) * cellWidth_ + originX_),
                  Saturate(bottom + originY_)};
@@ -111,7 +222,7 @@ CRect CLadder::LadderRect() const {
 CCellPos CLadder::PixelToCell(int x, int y) const {
     long long row = (static_cast<long long>(y) - originY_) / cellHeight_;
     long long column = (static_cast<long long>(x) - originX_) / cellWidth_;
-    long long lastRow = std::max<long long>(Layout().start.back() - 1, 0);
+    long long lastRow = std::max<long long>(Layout().total - 1, 0);
     return CCellPos{Saturate(std::clamp<long long>(row, 0, lastRow)),
                     static_cast<int>(std::clamp<long long>(column, 0, LADDER_WIDTH - 1))};
 }
@@ -120,16 +231,17 @@ std::optional<CElemInfo> CLadder::Locate(int displayRow, int column) const {
     if (!InBounds(displayRow, column)) {
         return std::nullopt;
     }
-    const CLayout& l = Layout();
     const std::int64_t y = displayRow;
+    ExtendSumsPast(y);
+    const CLayout& l = layout_;
     // Rows before `first` end (blocks included) above y; rows after `last` start below it.
-    auto firstIt = std::upper_bound(l.reachMax.begin(), l.reachMax.end(), y);
-    auto lastIt = std::upper_bound(l.start.begin(), l.start.end() - 1, y);
+    auto firstIt = std::upper_bound(l.reachMax.begin(), l.reachMax.begin() + l.valid, y);
+    auto lastIt = std::upper_bound(l.start.begin(), l.start.begin() + l.valid, y);
     const std::size_t first = static_cast<std::size_t>(firstIt - l.reachMax.begin());
     const std::size_t last = static_cast<std::size_t>(lastIt - l.start.begin());
     for (std::size_t i = first; i < last; ++i) {
         const std::int64_t d = l.start[i];
-        if (y >= d + l.reach[i]) {
+        if (y >= d + GetAt(i)->LayoutCache().reach) {
             continue;
         }
         const int subRow = static_cast<int>(y - d);
@@ -138,7 +250,6 @@ std::optional<CElemInfo> CLadder::Locate(int displayRow, int column) const {
             continue;
         }
         const std::size_t group = static_cast<std::size_t>(l.group[i]);
-        const CLDRow& groupRow = *GetAt(group);
         CElemInfo info;
         info.cell = covering->cell;
         info.row = static_cast<int>(i);
@@ -146,7 +257,7 @@ std::optional<CElemInfo> CLadder::Locate(int displayRow, int column) const {
         info.lineRow = Saturate(static_cast<long long>(i) + subRow);
         info.groupStart = l.group[i];
         info.groupEnd =
-            Saturate(static_cast<long long>(group) + (groupRow.IsComment() ? 1 : l.reach[group]));
+            Saturate(static_cast<long long>(group) + GroupLength(GetAt(group)->LayoutCache()));
         return info;
     }
     return std::nullopt;

@@ -81,6 +81,17 @@ public:
     // The first "SP" head of the row, or null.
     CLDCell* FindSubprogramHead();
 
+    // What the ladder holding the row last worked out about its layout. Only that ladder
+    // writes and reads it (see CLadder), which is why a const row lets it change.
+    struct CLayoutCache {
+        std::int32_t height = 1;  // display rows
+        std::int32_t reach = 1;   // extent, or the display height of a comment row
+        bool comment = false;
+        bool vline = false;
+        bool operator==(const CLayoutCache&) const = default;
+    };
+    CLayoutCache& LayoutCache() const { return layoutCache_; }
+
 private:
     struct CComment {
         std::string text1;
@@ -88,6 +99,8 @@ private:
         int lines;
     };
 
+    // First, so that a walk over the layout touches one cache line per row.
+    mutable CLayoutCache layoutCache_;
     std::unique_ptr<CComment> comment_;  // set for a comment row
     // Cells sit inside the row so that walking a long program touches one block per row; a
     // comment row leaves them unused.

@@ -239,6 +239,88 @@ TEST(LadderLayout, CachedAnswersNeverGoStale) {
     }
 }
 
+// The layout is kept up to date row by row and its running sums are filled in lazily, so
+// edits are interleaved here with single questions at random places, and only now and then
+// with the full comparison.
+TEST(LadderLayout, EditsBetweenScatteredQuestionsStayExact) {
+    std::mt19937 rng(11);
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const int blocks[] = {FUNC_TMR, FUNC_CTR, FUNC_ROTB, FUNC_DIFU};
+    for (int round = 0; round < 20; ++round) {
+        CLadder ladder;
+        for (int i = 0; i < 40; ++i) {
+            ladder.InsertRow(i);
+        }
+        for (int step = 0; step < 60; ++step) {
+            const int row = pick(ladder.RowCount() + 1);
+            const int column = pick(8);
+            switch (pick(9)) {
+                case 0:
+                    ladder.PlaceBlock(row, column, Block(blocks[pick(4)]), pick(2) == 0);
+                    break;
+                case 1:
+                    ladder.RemoveElement(row, column);
+                    break;
+                case 2: {
+                    std::vector<std::unique_ptr<CLDRow>> rows;
+                    for (int k = pick(3) + 1; k > 0; --k) {
+                        rows.push_back(
+                            pick(2) ? std::make_unique<CLDRow>()
+                                    : std::make_unique<CLDRow>(std::string(pick(5), '\n'), "c"));
+                    }
+                    ladder.InsertRange(static_cast<std::size_t>(row), std::move(rows));
+                    break;
+                }
+                case 3:
+                    ladder.RemoveRange(static_cast<std::size_t>(row),
+                                       static_cast<std::size_t>(pick(3) + 1));
+                    break;
+                case 4:
+                    ladder.SetVLine(row, column);
+                    break;
+                case 5:
+                    ladder.ClearVLine(row, column);
+                    break;
+                case 6:
+                    ladder.FillLine(row, column, 0);
+                    break;
+                case 7: {
+                    // A block built aside, as the editor builds one before placing it.
+                    CLDCell aside = Codb(4, pick(20));
+                    ladder.PutElement(row, column % 5, aside);
+                    break;
+                }
+                default:
+                    ladder.RemoveRow(row);
+                    break;
+            }
+            const std::string where =
+                "round " + std::to_string(round) + " step " + std::to_string(step);
+            const int y = pick(ladder.DisplayRowCount() + 1);
+            auto got = ladder.Locate(y, column);
+            auto want = WalkLocate(ladder, y, column);
+            ASSERT_EQ(got.has_value(), want.has_value()) << where;
+            if (got) {
+                ASSERT_EQ(got->cell, want->cell) << where;
+                ASSERT_EQ(got->groupStart, want->groupStart) << where;
+                ASSERT_EQ(got->groupEnd, want->groupEnd) << where;
+            }
+            const int index = pick(ladder.RowCount() + 1);
+            int display = 0;
+            for (int i = 0; i < index; ++i) {
+                display += ladder.GetRow(i)->DisplayHeight();
+            }
+            ASSERT_EQ(ladder.DisplayRowOf(index), display) << where;
+            if (step % 10 == 9) {
+                ExpectSameAsWalk(ladder, where);
+                if (HasFatalFailure()) {
+                    return;
+                }
+            }
+        }
+    }
+}
+
 TEST(LadderLayout, SelectionBoundsAndMembership) {
     CLadder ladder;
     ladder.PlaceBlock(0, 2, Block(FUNC_CTR), true);

@@ -1,5 +1,6 @@
 #include "platform/linked_list.h"
 
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -106,6 +107,75 @@ TEST(LinkedList, RangesAreLinkedAndUnlinkedInOneMove) {
     EXPECT_EQ(list.RemoveRange(5, 1), 0u);
     EXPECT_EQ(Names(list), "ad");
     EXPECT_EQ(live, 2);
+}
+
+}  // namespace
+}  // namespace varno
+
+namespace varno {
+namespace {
+
+// The list keeps its elements in rings of a few hundred; edits across ring boundaries, single
+// and in ranges of every size, must keep the order a plain vector keeps.
+TEST(LinkedList, LongListsFollowAPlainVector) {
+    int live = 0;
+    CLinkedList<CCounted> list;
+    std::vector<std::string> model;
+    std::mt19937 rng(5);
+    auto pick = [&](std::size_t n) { return static_cast<std::size_t>(rng() % (n + 1)); };
+    int next = 0;
+    auto make = [&] { return std::to_string(next++); };
+    for (int step = 0; step < 3000; ++step) {
+        const std::size_t at = pick(model.size());
+        switch (rng() % 5) {
+            case 0:
+            case 1: {
+                std::string name = make();
+                list.InsertAt(at, std::make_unique<CCounted>(name, &live));
+                model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), name);
+                break;
+            }
+            case 2: {
+                std::vector<std::unique_ptr<CCounted>> items;
+                const std::size_t n = rng() % 3 == 0 ? rng() % 700 : rng() % 4;
+                for (std::size_t k = 0; k < n; ++k) {
+                    std::string name = make();
+                    model.insert(model.begin() + static_cast<std::ptrdiff_t>(at + k), name);
+                    items.push_back(std::make_unique<CCounted>(name, &live));
+                }
+                list.InsertRange(at, std::move(items));
+                break;
+            }
+            case 3: {
+                const std::size_t n = rng() % 4 == 0 ? rng() % 600 : rng() % 3;
+                const std::size_t gone = list.RemoveRange(at, n);
+                ASSERT_EQ(gone, at < model.size() ? std::min(n, model.size() - at) : 0u);
+                model.erase(
+                    model.begin() + static_cast<std::ptrdiff_t>(std::min(at, model.size())),
+                    model.begin() + static_cast<std::ptrdiff_t>(std::min(at + gone, model.size())));
+                break;
+            }
+            default:
+                if (at < model.size()) {
+                    ASSERT_EQ(list.TakeAt(at)->name, model[at]);
+                    model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+                }
+                break;
+        }
+        ASSERT_EQ(list.GetCount(), model.size());
+        ASSERT_EQ(live, static_cast<int>(model.size()));
+        if (step % 50 == 0 || model.size() < 600) {
+            std::size_t i = 0;
+            for (const CCounted& c : list) {
+                ASSERT_EQ(c.name, model[i]) << "step " << step << " index " << i;
+                ASSERT_EQ(list.GetAt(i), &c);
+                ++i;
+            }
+            ASSERT_EQ(i, model.size());
+        }
+    }
+    list.RemoveAll();
+    EXPECT_EQ(live, 0);
 }
 
 }  // namespace
