@@ -185,6 +185,8 @@ private:
     // Works out a row's cache again; returns the change of its display height.
     std::int64_t RefreshRow(const CLDRow& row) const;
     void Forget(std::size_t firstChanged) const;
+    // Whether a link or unlink can be followed row by row; else marks the layout stale.
+    bool KeepUpWithLinks() const;
     CLDRow* RowForEdit(int row);
 
     std::string name_;

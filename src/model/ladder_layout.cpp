@@ -75,10 +75,16 @@ void CLadder::Forget(std::size_t firstChanged) const {
     layout_.valid = std::min(layout_.valid, firstChanged);
 }
 
-void CLadder::OnLinked(std::size_t index, std::size_t count) {
+bool CLadder::KeepUpWithLinks() const {
     const bool current = editDepth_ > 0 ? editWasCurrent_ : LayoutCurrent();
     if (!current) {
         layout_.rowsCurrent = false;
+    }
+    return current;
+}
+
+void CLadder::OnLinked(std::size_t index, std::size_t count) {
+    if (!KeepUpWithLinks()) {
         return;
     }
     for (std::size_t i = index; i < index + count; ++i) {
@@ -90,9 +96,7 @@ void CLadder::OnLinked(std::size_t index, std::size_t count) {
 }
 
 void CLadder::OnUnlinking(std::size_t index, std::size_t count) {
-    const bool current = editDepth_ > 0 ? editWasCurrent_ : LayoutCurrent();
-    if (!current) {
-        layout_.rowsCurrent = false;
+    if (!KeepUpWithLinks()) {
         return;
     }
     for (std::size_t i = index; i < index + count; ++i) {
