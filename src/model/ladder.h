@@ -161,7 +161,12 @@ private:
         std::vector<std::int64_t> start;     // display row of each row
         std::vector<std::int64_t> reachMax;  // max over rows 0..i of start + reach
         std::vector<std::int32_t> group;     // first row index of the rung group of each row
+        // Copies of the rows' caches beside the sums, so that walks read packed arrays.
+        std::vector<std::int32_t> reach;
+        std::vector<std::uint8_t> flags;  // ROW_COMMENT, ROW_VLINE
     };
+    static constexpr std::uint8_t ROW_COMMENT = 1;
+    static constexpr std::uint8_t ROW_VLINE = 2;
     // Marks the ladder's own edits of rows [first, last], so that only those rows are looked at
     // again afterwards. Scopes nest; the outermost one brings the layout up to date.
     class CEditScope {
@@ -180,8 +185,14 @@ private:
     const CLayout& Layout() const;
     // Running sums valid for rows [0, upTo).
     void ExtendSums(std::size_t upTo) const;
+    // Fills the sums of rows [valid, upTo); with refresh, works out each row's cache first.
+    void SumRows(std::size_t upTo, bool refresh) const;
     // Extends the sums until they reach past display row y (or the last row).
     void ExtendSumsPast(std::int64_t y) const;
+    // Extends the sums so that they cover row index.
+    void ExtendSumsTo(std::size_t index) const;
+    // Rows the rung group starting at a row would span; its sums must be valid.
+    std::int64_t GroupLength(std::size_t row) const;
     // Works out a row's cache again; returns the change of its display height.
     std::int64_t RefreshRow(const CLDRow& row) const;
     void Forget(std::size_t firstChanged) const;

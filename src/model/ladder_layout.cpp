@@ -16,11 +16,6 @@ int Saturate(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-// How far a row's rung group reaches: one row for a comment row, else its reach.
-std::int64_t GroupLength(const CLDRow::CLayoutCache& cache) {
-    return cache.comment ? 1 : cache.reach;
-}
-
 }  // namespace
 
 CLadder::CEditScope::CEditScope(const CLadder& ladder, int first, int last) : ladder_(ladder) {
@@ -112,57 +107,63 @@ const CLadder::CLayout& CLadder::Layout() const {
         l.start.resize(n + 1);
         l.reachMax.resize(n);
         l.group.resize(n);
+        l.reach.resize(n);
+        l.flags.resize(n);
         l.valid = std::min(l.valid, n);
     }
     if (!LayoutCurrent()) {
         // Start over: every row's cache and all the sums in one walk.
-        l.total = 0;
         l.valid = 0;
-        constexpr std::size_t AHEAD = 16;
-        for (std::size_t i = 0; i < n; ++i) {
-            PrefetchRow(GetAt(i + AHEAD));
-            const CLDRow& row = *GetAt(i);
-            RefreshRow(row);
-            l.total += row.LayoutCache().height;
-        }
+        SumRows(n, true);
+        l.total = l.start[n];
         l.rowsCurrent = true;
         l.epoch = LayoutEpoch();
-        ExtendSums(n);
     }
     return l;
 }
 
 void CLadder::ExtendSums(std::size_t upTo) const {
-    const CLayout& l = Layout();
-    if (upTo <= l.valid) {
-        return;
+    if (upTo > Layout().valid) {
+        SumRows(upTo, false);
     }
+}
+
+void CLadder::SumRows(std::size_t upTo, bool refresh) const {
+    CLayout& l = layout_;
     std::size_t i = l.valid;
     std::int64_t display = i == 0 ? 0 : l.start[i];
     std::int64_t reachMax = i == 0 ? 0 : l.reachMax[i - 1];
     std::int32_t groupStart = i == 0 ? 0 : l.group[i - 1];
     std::int64_t groupEnd =
-        i == 0
-            ? 0
-            : groupStart + GroupLength(GetAt(static_cast<std::size_t>(groupStart))->LayoutCache());
+        i == 0 ? 0 : groupStart + GroupLength(static_cast<std::size_t>(groupStart));
     constexpr std::size_t AHEAD = 16;
     for (; i < upTo; ++i) {
-        if (const CLDRow* ahead = GetAt(i + AHEAD)) {
+        const CLDRow* ahead = GetAt(i + AHEAD);
+        if (refresh) {
+            PrefetchRow(ahead);
+        } else if (ahead != nullptr) {
             __builtin_prefetch(&ahead->LayoutCache());
         }
-        const CLDRow::CLayoutCache& cache = GetAt(i)->LayoutCache();
+        const CLDRow& row = *GetAt(i);
+        if (refresh) {
+            RefreshRow(row);
+        }
+        const CLDRow::CLayoutCache& cache = row.LayoutCache();
+        l.reach[i] = cache.reach;
+        l.flags[i] = static_cast<std::uint8_t>((cache.comment ? ROW_COMMENT : 0) |
+                                               (cache.vline ? ROW_VLINE : 0));
         if (static_cast<std::int64_t>(i) >= groupEnd) {
             groupStart = static_cast<std::int32_t>(i);
-            groupEnd = static_cast<std::int64_t>(i) + GroupLength(cache);
+            groupEnd = static_cast<std::int64_t>(i) + GroupLength(i);
         }
-        layout_.start[i] = display;
-        layout_.group[i] = groupStart;
+        l.start[i] = display;
+        l.group[i] = groupStart;
         reachMax = std::max(reachMax, display + cache.reach);
-        layout_.reachMax[i] = reachMax;
+        l.reachMax[i] = reachMax;
         display += cache.height;
     }
-    layout_.start[upTo] = display;
-    layout_.valid = upTo;
+    l.start[upTo] = display;
+    l.valid = upTo;
 }
 
 void CLadder::ExtendSumsPast(std::int64_t y) const {
@@ -176,17 +177,32 @@ void CLadder::ExtendSumsPast(std::int64_t y) const {
     }
 }
 
+void CLadder::ExtendSumsTo(std::size_t index) const {
+    if (index >= Layout().valid) {
+        // A little past the row, so that a walk row by row extends them in runs.
+        ExtendSums(std::min(GetCount(), index + 64));
+    }
+}
+
+std::int64_t CLadder::GroupLength(std::size_t row) const {
+    return (layout_.flags[row] & ROW_COMMENT) != 0 ? 1 : layout_.reach[row];
+}
+
 int CLadder::NetworkEnd(int start) const {
     if (GetRow(start) == nullptr) {
         return start;
     }
-    Layout();
     auto extent = [&](long long row) -> long long {
-        return GroupLength(GetAt(static_cast<std::size_t>(row))->LayoutCache());
+        ExtendSumsTo(static_cast<std::size_t>(row));
+        return GroupLength(static_cast<std::size_t>(row));
+    };
+    auto vline = [&](long long row) {
+        ExtendSumsTo(static_cast<std::size_t>(row));
+        return (layout_.flags[static_cast<std::size_t>(row)] & ROW_VLINE) != 0;
     };
     const long long rows = RowCount();
     long long end = start + extent(start);
-    while (end < rows && GetAt(static_cast<std::size_t>(end))->LayoutCache().vline) {
+    while (end < rows && vline(end)) {
         end += extent(end);
     }
     return Saturate(end);
@@ -245,7 +261,7 @@ std::optional<CElemInfo> CLadder::Locate(int displayRow, int column) const {
     const std::size_t last = static_cast<std::size_t>(lastIt - l.start.begin());
     for (std::size_t i = first; i < last; ++i) {
         const std::int64_t d = l.start[i];
-        if (y >= d + GetAt(i)->LayoutCache().reach) {
+        if (y >= d + l.reach[i]) {
             continue;
         }
         const int subRow = static_cast<int>(y - d);
@@ -260,8 +276,7 @@ std::optional<CElemInfo> CLadder::Locate(int displayRow, int column) const {
         info.column = covering->column;
         info.lineRow = Saturate(static_cast<long long>(i) + subRow);
         info.groupStart = l.group[i];
-        info.groupEnd =
-            Saturate(static_cast<long long>(group) + GroupLength(GetAt(group)->LayoutCache()));
+        info.groupEnd = Saturate(static_cast<long long>(group) + GroupLength(group));
         return info;
     }
     return std::nullopt;
