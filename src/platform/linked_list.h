@@ -177,15 +177,15 @@ private:
 
     // Up to BLOCK owning pointers in a ring: slot `head` holds the first.
     struct CRing {
-        std::array<std::unique_ptr<T>, BLOCK> slots;
+        std::array<std::unique_ptr<T>, BLOCK> entries;
         std::size_t head = 0;
         std::size_t size = 0;
 
-        std::unique_ptr<T>& At(std::size_t i) { return slots[(head + i) & MASK]; }
-        const std::unique_ptr<T>& At(std::size_t i) const { return slots[(head + i) & MASK]; }
+        std::unique_ptr<T>& At(std::size_t i) { return entries[(head + i) & MASK]; }
+        const std::unique_ptr<T>& At(std::size_t i) const { return entries[(head + i) & MASK]; }
         void PushFront(std::unique_ptr<T> item) {
             head = (head - 1) & MASK;
-            slots[head] = std::move(item);
+            entries[head] = std::move(item);
             ++size;
         }
         void PushBack(std::unique_ptr<T> item) {
@@ -193,7 +193,7 @@ private:
             ++size;
         }
         std::unique_ptr<T> PopFront() {
-            std::unique_ptr<T> item = std::move(slots[head]);
+            std::unique_ptr<T> item = std::move(entries[head]);
             head = (head + 1) & MASK;
             --size;
             return item;
