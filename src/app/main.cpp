@@ -31,5 +31,9 @@ int main(int argc, char** argv) {
 
     varno::CMainFrame frame;
     frame.show();
+    const QStringList args = parser.positionalArguments();
+    if (!args.isEmpty()) {
+        frame.OpenProjectPath(args.first());
+    }
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "app/main_frame.h"
 
+#include <QCloseEvent>
 #include <QDockWidget>
+#include <QFile>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -15,7 +17,9 @@ CMainFrame::CMainFrame(QWidget* parent)
       outputBar_(new QDockWidget(Tr(IDS_OUTPUT_WINDOW), this)),
       outputEdit_(new QPlainTextEdit(outputBar_)),
       workspaceBar_(new QDockWidget(Tr(IDS_WORKSPACE_WINDOW), this)),
-      workspaceTree_(new QTreeWidget(workspaceBar_)) {
+      workspaceTree_(new QTreeWidget(workspaceBar_)),
+      messages_(this),
+      app_(messages_) {
     setWindowTitle(Tr(IDS_MAIN_TITLE));
     setCentralWidget(mdiArea_);
 
@@ -39,6 +43,29 @@ void CMainFrame::AppendLine(const std::string& line) {
 
 void CMainFrame::ClearOutput() {
     outputEdit_->clear();
+}
+
+bool CMainFrame::OpenProjectPath(const QString& path) {
+    // No means the open project's changes are given up; only Cancel keeps it.
+    if (projectOpen_ && app_.SaveModifiedProject() == MbAnswer::Cancel) {
+        return false;
+    }
+    if (path.isEmpty()) {
+        return false;
+    }
+    projectOpen_ = app_.OpenProject(QFile::encodeName(path).toStdString(), false);
+    if (!projectOpen_) {
+        messages_.ShowMessage(IDS_CAPTION_ERROR, IDS_OPEN_PROJECT_FAILED, MbIcon::Error);
+    }
+    return projectOpen_;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (projectOpen_ && app_.SaveModifiedProject() == MbAnswer::Cancel) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 }  // namespace varno

@@ -3,7 +3,9 @@
 
 #include <QMainWindow>
 
+#include "app/qt_message_service.h"
 #include "platform/output.h"
+#include "project/varno_app.h"
 
 class QDockWidget;
 class QMdiArea;
@@ -21,10 +23,20 @@ public:
     void AppendLine(const std::string& line) override;
     void ClearOutput() override;
 
+    // Opens a project file; an empty path fails quietly, a project that does not open is
+    // reported to the user. The result says whether the project is open.
+    bool OpenProjectPath(const QString& path);
+    CVARNOApp& App() { return app_; }
+    bool IsProjectOpen() const { return projectOpen_; }
+
     QMdiArea* MdiArea() const { return mdiArea_; }
     QDockWidget* OutputBar() const { return outputBar_; }
     QDockWidget* WorkspaceBar() const { return workspaceBar_; }
     QPlainTextEdit* OutputEdit() const { return outputEdit_; }
+
+protected:
+    // Quitting asks to save a modified project first; Cancel keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QMdiArea* mdiArea_;
@@ -32,6 +44,9 @@ private:
     QPlainTextEdit* outputEdit_;
     QDockWidget* workspaceBar_;
     QTreeWidget* workspaceTree_;
+    CQtMessageService messages_;
+    CVARNOApp app_;
+    bool projectOpen_ = false;
 };
 
 }  // namespace varno

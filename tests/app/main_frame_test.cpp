@@ -47,6 +47,20 @@ private slots:
         frame.ClearOutput();
         QVERIFY(frame.OutputEdit()->toPlainText().isEmpty());
     }
+
+    // The project named at start-up is opened unchanged, so that quitting asks nothing and the
+    // demo's files are never rewritten; an empty path leaves the open project as it is.
+    void OpensTheProjectGivenAtStartUp() {
+        CMainFrame frame;
+        QVERIFY(!frame.IsProjectOpen());
+        QVERIFY(frame.OpenProjectPath(VARNO_SOURCE_DIR "/examples/Demo/Demo.KPJ"));
+        QVERIFY(frame.IsProjectOpen());
+        QVERIFY(frame.App().Programs().GetCount() >= 2);
+        QVERIFY(!frame.App().IsProjectModified());
+        QVERIFY(!frame.OpenProjectPath(QString()));
+        QVERIFY(frame.IsProjectOpen());
+        QVERIFY(frame.close());
+    }
 };
 
 }  // namespace varno
