@@ -8,32 +8,10 @@
 #include "editor/ladder_doc.h"
 #include "editor/ladder_view.h"
 #include "program_generator.h"
+#include "support/quiet_services.h"
 
 namespace varno {
 namespace {
-
-class CBenchProject final : public ILadderProject {
-public:
-    CLadderList& Programs() override { return programs_; }
-    CCommentList& Comments() override { return comments_; }
-    bool IsLaddersModified() const override { return false; }
-    void SetLaddersModified(bool) override {}
-    bool SavePrograms(const std::string&, std::string*) override { return false; }
-    void ReloadPrograms(const std::string&) override {}
-
-private:
-    CLadderList programs_;
-    CCommentList comments_;
-};
-
-class CNoBoxes final : public IMessageService {
-public:
-    MbAnswer ShowMessage(const std::string&, const std::string&, MbIcon, MbButtons) override {
-        return MbAnswer::Ok;
-    }
-    using IMessageService::ShowMessage;
-    void Beep(BeepKind) override {}
-};
 
 // Every dialog answered OK with fixed values.
 class CFixedDialogs final : public IEditorDialogs {
@@ -89,8 +67,8 @@ struct CEditorBench {
         view.OnInitialUpdate();
     }
 
-    CBenchProject project;
-    CNoBoxes messages;
+    test::CQuietProject project;
+    test::CSilentMessages messages;
     CMemoryClipboard clipboard;
     CFixedDialogs dialogs;
     CLadderDoc doc{project, messages};

@@ -13,26 +13,13 @@
 #include "compiler/compile.h"
 #include "params/param_doc.h"
 #include "program_generator.h"
+#include "support/quiet_services.h"
 #include "target/generate_rom.h"
 #include "target/linker.h"
 #include "target/target_reader.h"
 
 namespace varno {
 namespace {
-
-class CNullOutput final : public IOutput {
-public:
-    void AppendLine(const std::string&) override {}
-    void ClearOutput() override {}
-};
-
-class CSilentMessages final : public IMessageService {
-public:
-    MbAnswer ShowMessage(const std::string&, const std::string&, MbIcon, MbButtons) override {
-        return MbAnswer::Ok;
-    }
-    void Beep(BeepKind) override {}
-};
 
 struct CProject {
     CLadderList programs;
@@ -56,7 +43,7 @@ std::size_t LinkedCount(int rows) {
         return 0;
     }
     cmds.Add(CLDCmd{});
-    CNullOutput output;
+    test::CNullOutput output;
     return LinkInstructions(cmds, output) ? cmds.GetCount() : 0;
 }
 
@@ -124,8 +111,8 @@ void BM_GenerateRom(benchmark::State& state) {
     build.paramPath = Folder() + "/P.par";
     build.compiledCommentPath = Folder() + "/plc.pro";
     build.targetPath = Folder() + "/DST.PLC";
-    CNullOutput output;
-    CSilentMessages messages;
+    test::CNullOutput output;
+    test::CSilentMessages messages;
     for (auto _ : state) {
         if (RunGenerateRom(build, output, messages).result != RomResult::Generated) {
             state.SkipWithError("the project did not build");

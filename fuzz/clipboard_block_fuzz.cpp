@@ -9,33 +9,11 @@
 #include "editor/ladder_view.h"
 #include "model/ladder_file.h"
 #include "platform/archive.h"
+#include "support/quiet_services.h"
 
 using namespace varno;
 
 namespace {
-
-class CFuzzProject final : public ILadderProject {
-public:
-    CLadderList& Programs() override { return programs_; }
-    CCommentList& Comments() override { return comments_; }
-    bool IsLaddersModified() const override { return false; }
-    void SetLaddersModified(bool) override {}
-    bool SavePrograms(const std::string&, std::string*) override { return false; }
-    void ReloadPrograms(const std::string&) override {}
-
-private:
-    CLadderList programs_;
-    CCommentList comments_;
-};
-
-class CSilentMessages final : public IMessageService {
-public:
-    MbAnswer ShowMessage(const std::string&, const std::string&, MbIcon, MbButtons) override {
-        return MbAnswer::Ok;
-    }
-    using IMessageService::ShowMessage;
-    void Beep(BeepKind) override {}
-};
 
 class CNoDialogs final : public IEditorDialogs {
 public:
@@ -80,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    CFuzzProject project;
-    CSilentMessages messages;
+    test::CQuietProject project;
+    test::CSilentMessages messages;
     CMemoryClipboard clipboard;
     CNoDialogs dialogs;
     CLadderDoc doc(project, messages);
