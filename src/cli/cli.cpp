@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cli_common.h"
 #include "cli/cli_edit.h"
 #include "cli/cli_project.h"
 #include "cli/cli_target.h"
@@ -34,11 +35,6 @@ constexpr const char* HELP_TEXT =
     "Exit status: 0 success, 1 the command found errors (for example compile or link\n"
     "errors, or a project too large for the target file), 2 usage or file errors.\n";
 
-int UsageError(std::ostream& err, const std::string& message) {
-    err << "varnoc: " << message << "\nTry 'varnoc --help' for more information.\n";
-    return EXIT_USAGE;
-}
-
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -58,7 +54,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             std::string value;
             if (arg == "--lang") {
                 if (++i == args.size()) {
-                    return UsageError(err, "--lang needs a value: en or zh");
+                    return CliUsage(err, "--lang needs a value: en or zh");
                 }
                 value = args[i];
             } else {
@@ -66,16 +62,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             }
             auto parsed = ParseLanguage(value);
             if (!parsed) {
-                return UsageError(err, "unknown language '" + value + "': use en or zh");
+                return CliUsage(err, "unknown language '" + value + "': use en or zh");
             }
             lang = *parsed;
             continue;
         }
-        return UsageError(err, "unknown option '" + arg + "'");
+        return CliUsage(err, "unknown option '" + arg + "'");
     }
     SetLanguage(lang);
     if (i == args.size()) {
-        return UsageError(err, "no command given");
+        return CliUsage(err, "no command given");
     }
     const std::string& command = args[i];
     const std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
@@ -95,7 +91,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "edit") {
         return CliEdit(rest, out, err);
     }
-    return UsageError(err, "unknown command '" + command + "'");
+    return CliUsage(err, "unknown command '" + command + "'");
 }
 
 }  // namespace varno

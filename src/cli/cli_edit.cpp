@@ -5,42 +5,31 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/cli_common.h"
 #include "cli/edit_session.h"
-#include "platform/codepage.h"
 
 namespace varno {
 
-namespace {
-
-int Fail(std::ostream& err, const std::string& message) {
-    err << "varnoc: " << message << "\n";
-    return EXIT_USAGE;
-}
-
-}  // namespace
-
 int CliEdit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2 || args[0].starts_with("--") || args[1].starts_with("--")) {
-        err << "varnoc: edit takes a project file and a script\n"
-               "Try 'varnoc --help' for more information.\n";
-        return EXIT_USAGE;
+        return CliUsage(err, "edit takes a project file and a script");
     }
     const std::string& projectPath = args[0];
     const std::string& scriptPath = args[1];
     std::ifstream in(scriptPath, std::ios::binary);
     if (!in) {
-        return Fail(err, "cannot read the script " + scriptPath);
+        return CliFail(err, "cannot read the script " + scriptPath);
     }
     const std::string script((std::istreambuf_iterator<char>(in)),
                              std::istreambuf_iterator<char>());
     if (in.bad()) {
-        return Fail(err, "cannot read the script " + scriptPath);
+        return CliFail(err, "cannot read the script " + scriptPath);
     }
 
     CScriptMessages messages(out);
     CVARNOApp app(messages);
-    if (!app.OpenProject(projectPath, false)) {
-        return Fail(err, GbkToUtf8(LoadString(IDS_OPEN_PROJECT_FAILED)) + " " + projectPath);
+    if (auto failed = OpenCliProject(app, projectPath, err)) {
+        return *failed;
     }
     CEditSession session(app, out);
     std::size_t start = 0;
@@ -58,7 +47,7 @@ int CliEdit(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         }
         if (!tokens || session.Run(*tokens, error) != CEditSession::Result::Ok) {
             out.flush();
-            return Fail(err, scriptPath + ":" + std::to_string(number) + ": " + error);
+            return CliFail(err, scriptPath + ":" + std::to_string(number) + ": " + error);
         }
     }
     return EXIT_OK;

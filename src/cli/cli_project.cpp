@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/cli_common.h"
 #include "cli/cli_services.h"
 #include "compiler/compile_command.h"
 #include "params/param_doc.h"
@@ -13,16 +14,6 @@
 namespace varno {
 
 namespace {
-
-int Fail(std::ostream& err, const std::string& message) {
-    err << "varnoc: " << message << "\n";
-    return EXIT_USAGE;
-}
-
-int Usage(std::ostream& err, const std::string& message) {
-    err << "varnoc: " << message << "\nTry 'varnoc --help' for more information.\n";
-    return EXIT_USAGE;
-}
 
 // The file dialog added the default extension to a name typed without one.
 std::string WithProjectExtension(const std::string& path) {
@@ -39,28 +30,28 @@ int CliNewProject(const std::vector<std::string>& args, std::ostream&, std::ostr
         if (arg == "--force") {
             force = true;
         } else if (arg.starts_with("--")) {
-            return Usage(err, "new: unknown option '" + arg + "'");
+            return CliUsage(err, "new: unknown option '" + arg + "'");
         } else {
             paths.push_back(arg);
         }
     }
     if (paths.size() != 1) {
-        return Usage(err, "new: give exactly one project file");
+        return CliUsage(err, "new: give exactly one project file");
     }
     const std::string path = WithProjectExtension(paths[0]);
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !force) {
-        return Fail(err, path + " exists; use --force to create the project over it");
+        return CliFail(err, path + " exists; use --force to create the project over it");
     }
 
     CStreamMessages messages(err);
     CVARNOApp app(messages);
     if (!app.OpenProject(path, true)) {
-        return Fail(err, GbkToUtf8(LoadString(IDS_NEW_PROJECT_FAILED)) + " " + path);
+        return CliFail(err, GbkToUtf8(LoadString(IDS_NEW_PROJECT_FAILED)) + " " + path);
     }
     std::string error;
     if (!app.SaveProject(&error)) {
-        return Fail(err, error);
+        return CliFail(err, error);
     }
     // The New command leaves the parameter file to the parameter window, which writes the
     // default tables when it finds none; a file that is there already keeps its values.
@@ -68,41 +59,31 @@ int CliNewProject(const std::vector<std::string>& args, std::ostream&, std::ostr
     if (!std::filesystem::exists(paramPath, ec)) {
         CParamDoc params(&app.Comments());
         if (!params.Save(paramPath, &error)) {
-            return Fail(err, error);
+            return CliFail(err, error);
         }
     }
     return EXIT_OK;
 }
 
 int CliCompileProject(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    for (const std::string& arg : args) {
-        if (arg.starts_with("--")) {
-            return Usage(err, "compile: unknown option '" + arg + "'");
-        }
+    if (auto failed = CheckArguments(args, 1, "compile", "exactly one project file", err)) {
+        return *failed;
     }
-    if (args.size() != 1) {
-        return Usage(err, "compile: give exactly one project file");
-    }
-    const std::string& path = args[0];
     CStreamMessages messages(err);
     CStreamOutput output(out);
     CVARNOApp app(messages);
-    if (!app.OpenProject(path, false)) {
-        return Fail(err, GbkToUtf8(LoadString(IDS_OPEN_PROJECT_FAILED)) + " " + path);
+    if (auto failed = OpenCliProject(app, args[0], err)) {
+        return *failed;
     }
-    // Compiling what could be read of a damaged or missing ladder file would report success
-    // for a program that is not the project's.
-    const std::string ladderPath = app.GetFullPath(app.Files().ladder);
-    std::error_code ec;
-    if (app.WasUnreadable(CVARNOApp::LADDER_FILE) || !std::filesystem::exists(ladderPath, ec)) {
-        return Fail(err, "cannot read the ladder file " + ladderPath);
+    if (auto failed = CheckLadderFileRead(app, err)) {
+        return *failed;
     }
     try {
         CCompileOutcome outcome = RunCompileCommand(
             app.Programs(), app.GetFullPath(app.Files().instruct), output, messages);
         return outcome.compiled ? EXIT_OK : EXIT_FAILED;
     } catch (const CFileException& e) {
-        return Fail(err, e.what());
+        return CliFail(err, e.what());
     }
 }
 
