@@ -5,23 +5,15 @@
 
 #include "cli/cli.h"
 #include "project/varno_app.h"
+#include "run_tool.h"
 #include "support/recording_services.h"
 #include "support/temp_dir.h"
 
 namespace varno {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunTool;
 
 void CopyDemo(const test::CTempDir& dir) {
     const std::string demo = std::string(VARNO_SOURCE_DIR) + "/examples/Demo";

@@ -5,21 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/string_table.h"
+#include "run_tool.h"
 
 namespace varno {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunTool(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunTool;
 
 TEST(Cli, HelpAndVersion) {
     Result help = RunTool({"--help"});

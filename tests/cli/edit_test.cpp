@@ -8,16 +8,14 @@
 #include "model/ladder_file.h"
 #include "model/ladder_list.h"
 #include "platform/codepage.h"
+#include "run_tool.h"
 #include "support/temp_dir.h"
 
 namespace varno {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = test::CliResult;
+using test::RunTool;
 
 // A fresh project (LEVEL1 and LEVEL2 with their end blocks) in a temporary folder, and a
 // runner of scripts on it.
@@ -31,10 +29,7 @@ protected:
 
     Result Run(const std::string& script) {
         test::WriteFileBytes(dir.File("script.txt"), script);
-        std::ostringstream out, err;
-        const int status =
-            RunCli({"--lang", "en", "edit", Project(), dir.File("script.txt")}, out, err);
-        return {status, out.str(), err.str()};
+        return RunTool({"--lang", "en", "edit", Project(), dir.File("script.txt")});
     }
 
     test::CTempDir dir;
