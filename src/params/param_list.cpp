@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/archive.h"
+
 namespace varno {
 
 namespace {
@@ -12,13 +14,6 @@ constexpr char PARAM_TAG[4] = {'P', 'A', 'R', '\0'};
 constexpr std::uint16_t HEADER_SIZE = 32;
 constexpr std::uint16_t FORMAT_VERSION = 200;
 constexpr std::uint16_t ENTRY_SIZE = 8;
-
-template <class T>
-T ReadLe(const std::uint8_t* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -22,6 +23,14 @@ static_assert(std::endian::native == std::endian::little,
               "binary records are stored as they lie in memory on a little-endian machine");
 
 namespace varno {
+
+// The little-endian integer at p, for a reader that checked the bytes are there first.
+template <class T>
+requires std::is_integral_v<T> T ReadLe(const std::uint8_t* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
 
 // A file could not be opened, read, written or replaced.
 class CFileException : public std::runtime_error {

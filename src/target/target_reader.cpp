@@ -5,6 +5,7 @@
 
 #include "comments/compiled_comments.h"
 #include "model/ladder_file.h"
+#include "platform/archive.h"
 #include "platform/codepage.h"
 
 namespace varno {
@@ -12,13 +13,6 @@ namespace varno {
 namespace {
 
 constexpr std::uint16_t PARAM_ENTRY_SIZE = 8;
-
-template <class T>
-T ReadLe(const std::uint8_t* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
 
 bool HasTag(std::span<const std::uint8_t> bytes, const char* tag) {
     return bytes.size() >= 4 && std::memcmp(bytes.data(), tag, 4) == 0;
@@ -141,46 +135,43 @@ private:
         return true;
     }
 
-    bool Params(CTargetImage& image) {
-        std::optional<std::span<const std::uint8_t>> section = SizedSection("PAR");
+    // A sized section whose bytes `read` takes in whole; a section it refuses is damaged.
+    template <class Read>
+    bool Section(const char* tag, Read read) {
+        std::optional<std::span<const std::uint8_t>> section = SizedSection(tag);
         if (!section) {
             return false;
         }
-        if (!ParamSectionSound(*section)) {
-            Damaged("PAR");
+        if (!read(*section)) {
+            Damaged(tag);
             return false;
         }
-        image.paramFile.emplace(reinterpret_cast<const char*>(section->data()), section->size());
         pos_ += section->size();
         return true;
+    }
+
+    bool Params(CTargetImage& image) {
+        return Section("PAR", [&](std::span<const std::uint8_t> section) {
+            if (!ParamSectionSound(section)) {
+                return false;
+            }
+            image.paramFile.emplace(reinterpret_cast<const char*>(section.data()), section.size());
+            return true;
+        });
     }
 
     bool Comments(CTargetImage& image) {
-        std::optional<std::span<const std::uint8_t>> section = SizedSection("CMT");
-        if (!section) {
-            return false;
-        }
-        CMemReadArchive ar(*section);
-        if (!ReadCompiledComments(ar, image.comments) || ar.Remaining() != 0) {
-            Damaged("CMT");
-            return false;
-        }
-        pos_ += section->size();
-        return true;
+        return Section("CMT", [&](std::span<const std::uint8_t> section) {
+            CMemReadArchive ar(section);
+            return ReadCompiledComments(ar, image.comments) && ar.Remaining() == 0;
+        });
     }
 
     bool Version(CTargetImage& image) {
-        std::optional<std::span<const std::uint8_t>> section = SizedSection("VER");
-        if (!section) {
-            return false;
-        }
-        CMemReadArchive ar(*section);
-        if (!image.versions.ReadVersionBlock(ar) || ar.Remaining() != 0) {
-            Damaged("VER");
-            return false;
-        }
-        pos_ += section->size();
-        return true;
+        return Section("VER", [&](std::span<const std::uint8_t> section) {
+            CMemReadArchive ar(section);
+            return image.versions.ReadVersionBlock(ar) && ar.Remaining() == 0;
+        });
     }
 
     bool Ladder(CTargetImage& image);
