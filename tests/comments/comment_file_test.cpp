@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "comment_helpers.h"
 #include "comments/comment_list.h"
 #include "platform/atomic_file.h"
 #include "support/temp_dir.h"
@@ -9,22 +10,8 @@
 namespace varno {
 namespace {
 
-LDADDR Addr(char letter, int number, int bit = -1) {
-    return LDADDR{static_cast<std::uint8_t>(letter), static_cast<std::int8_t>(bit),
-                  static_cast<std::uint16_t>(number)};
-}
-
-// Every item as "address|symbol|comment 1|comment 2", in list order.
-std::vector<std::string> Items(const CCommentList& list) {
-    std::vector<std::string> items;
-    for (const auto& group : list.Groups()) {
-        for (const CCommentItem& item : group->Items()) {
-            items.push_back(item.AddressText() + "|" + item.symbol + "|" + item.comment1 + "|" +
-                            item.comment2);
-        }
-    }
-    return items;
-}
+using test::Addr;
+using test::Items;
 
 std::vector<std::string> Parse(std::string_view text) {
     CCommentList list;

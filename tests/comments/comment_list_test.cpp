@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "comment_helpers.h"
+
 namespace varno {
 namespace {
 
-LDADDR Addr(char letter, int number, int bit = -1) {
-    return LDADDR{static_cast<std::uint8_t>(letter), static_cast<std::int8_t>(bit),
-                  static_cast<std::uint16_t>(number)};
-}
+using test::Addr;
 
 CCommentItem Item(char letter, int number, int bit, std::string symbol, std::string comment1 = "",
                   std::string comment2 = "") {

@@ -2,15 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "comment_helpers.h"
 #include "support/temp_dir.h"
 
 namespace varno {
 namespace {
 
-LDADDR Addr(char letter, int number, int bit = -1) {
-    return LDADDR{static_cast<std::uint8_t>(letter), static_cast<std::int8_t>(bit),
-                  static_cast<std::uint16_t>(number)};
-}
+using test::Addr;
 
 std::vector<std::string> Comment1s(const CCommentGrp& group) {
     std::vector<std::string> texts;

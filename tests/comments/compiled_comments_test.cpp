@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "comment_helpers.h"
 #include "support/hex.h"
 #include "support/recording_services.h"
 #include "support/temp_dir.h"
@@ -12,26 +13,12 @@
 namespace varno {
 namespace {
 
-LDADDR Addr(char letter, int number, int bit = -1) {
-    return LDADDR{static_cast<std::uint8_t>(letter), static_cast<std::int8_t>(bit),
-                  static_cast<std::uint16_t>(number)};
-}
+using test::Addr;
+using test::Items;
 
 std::string Bytes(const CCommentList& list) {
     const std::vector<std::uint8_t> bytes = CompiledCommentBytes(list);
     return std::string(bytes.begin(), bytes.end());
-}
-
-// Every item as "address|symbol|comment 1|comment 2", in list order.
-std::vector<std::string> Items(const CCommentList& list) {
-    std::vector<std::string> items;
-    for (const auto& group : list.Groups()) {
-        for (const CCommentItem& item : group->Items()) {
-            items.push_back(item.AddressText() + "|" + item.symbol + "|" + item.comment1 + "|" +
-                            item.comment2);
-        }
-    }
-    return items;
 }
 
 std::optional<std::vector<std::string>> ReadBack(const std::string& bytes) {
