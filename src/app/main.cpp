@@ -2,7 +2,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-#include "app/main_frame.h"
+#include "app/shell/main_frame.h"
 #include "platform/string_table.h"
 
 int main(int argc, char** argv) {

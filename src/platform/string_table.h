@@ -13,7 +13,7 @@ namespace varno {
 enum StrId : unsigned {};
 
 #define VARNO_STRING(name, number, english, chinese) inline constexpr StrId name{number};
-#include "platform/strings/all.inc"
+#include "platform/strings/shared.inc"
 #undef VARNO_STRING
 
 enum class Lang { English, Chinese };

@@ -3,7 +3,7 @@
 
 #include <QMainWindow>
 
-#include "app/qt_message_service.h"
+#include "app/shell/qt_message_service.h"
 #include "platform/output.h"
 #include "project/varno_app.h"
 

@@ -1,4 +1,4 @@
-#include "app/main_frame.h"
+#include "app/shell/main_frame.h"
 
 #include <QDockWidget>
 #include <QMdiArea>

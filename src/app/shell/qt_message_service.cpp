@@ -1,4 +1,4 @@
-#include "app/qt_message_service.h"
+#include "app/shell/qt_message_service.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,0 +1,2 @@
+list(APPEND VARNO_APP_SOURCES
+)
