@@ -37,8 +37,9 @@ void ApplyOptions(CVARNOApp& app, const COptionsValues& values) {
     display.cellWidth = values.cellWidth < CDisplaySettings::MIN_CELL_WIDTH
                             ? CDisplaySettings::MIN_CELL_WIDTH
                             : values.cellWidth;
-    display.cellHeight =
-        values.cellHeight < CDisplaySettings::MIN_CELL_HEIGHT ? SHEET_HEIGHT_FOR_LOW : values.cellHeight;
+    display.cellHeight = values.cellHeight < CDisplaySettings::MIN_CELL_HEIGHT
+                             ? SHEET_HEIGHT_FOR_LOW
+                             : values.cellHeight;
     display.font = values.font;
     app.SetFiles(files);
     app.SetDisplay(display);

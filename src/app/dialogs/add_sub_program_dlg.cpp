@@ -13,15 +13,16 @@ namespace varno {
 void LimitGbkBytes(QLineEdit* edit, int bytes) {
     auto* accepted = new QString(edit->text());
     QObject::connect(edit, &QObject::destroyed, [accepted] { delete accepted; });
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, bytes, accepted](const QString& text) {
-        if (static_cast<int>(ToGbk(text).size()) <= bytes) {
-            *accepted = text;
-            return;
-        }
-        const int cursor = std::min(edit->cursorPosition(), static_cast<int>(accepted->size()));
-        edit->setText(*accepted);
-        edit->setCursorPosition(cursor);
-    });
+    QObject::connect(
+        edit, &QLineEdit::textChanged, edit, [edit, bytes, accepted](const QString& text) {
+            if (static_cast<int>(ToGbk(text).size()) <= bytes) {
+                *accepted = text;
+                return;
+            }
+            const int cursor = std::min(edit->cursorPosition(), static_cast<int>(accepted->size()));
+            edit->setText(*accepted);
+            edit->setCursorPosition(cursor);
+        });
 }
 
 CAddSubProgramDlg::CAddSubProgramDlg(QWidget* parent, const CSubprogramEntry& entry)

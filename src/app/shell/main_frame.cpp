@@ -34,6 +34,8 @@ namespace varno {
 namespace {
 
 constexpr int LADDER_TOOLBAR_ID = 135;
+constexpr int DEFAULT_WORKSPACE_WIDTH = 280;
+constexpr int DEFAULT_OUTPUT_HEIGHT = 160;
 
 std::string OsPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -75,8 +77,6 @@ CMainFrame::CMainFrame(QWidget* parent)
     workspace_->setObjectName("WorkspaceBar");
     AddDockBar(outputBar_, COutputBar::BAR_ID, Qt::BottomDockWidgetArea);
     AddDockBar(workspace_, CWorkspace::BAR_ID, Qt::LeftDockWidgetArea);
-    resizeDocks({workspace_}, {280}, Qt::Horizontal);
-    resizeDocks({outputBar_}, {160}, Qt::Vertical);
     RegisterDocumentTypes(*this);
 
     connect(documentTypes_, &CDocumentTypes::WindowsChanged, this, [this] {
@@ -95,6 +95,10 @@ CMainFrame::CMainFrame(QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(documentTypes_, nullptr, this, nullptr);
+    // The base class closes the window once the members are gone; that close asks nothing.
+    destroying_ = true;
 }
 
 // --- Commands, menus, bars ----------------------------------------------------------------------
@@ -103,11 +107,17 @@ void CMainFrame::CreateCommands() {
     CCommandTable& t = *commands_;
     auto projectOpen = [this] { return IsProjectOpen(); };
     t.Add({ID_FILE_NEW, IDS_CMD_NEW, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { OnFileNew(); }});
-    t.Add({ID_FILE_OPEN, IDS_CMD_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O),
-           [this] { OnFileOpen(); }});
-    t.Add({ID_CLOSE_WORKSPACE, IDS_CMD_CLOSE_WORKSPACE, {}, [this] { OnCloseWorkspace(); },
+    t.Add(
+        {ID_FILE_OPEN, IDS_CMD_OPEN, QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OnFileOpen(); }});
+    t.Add({ID_CLOSE_WORKSPACE,
+           IDS_CMD_CLOSE_WORKSPACE,
+           {},
+           [this] { OnCloseWorkspace(); },
            projectOpen});
-    t.Add({ID_IMPORT_ROM, IDS_CMD_IMPORT_ROM, {}, [this] { OnImportRom(); },
+    t.Add({ID_IMPORT_ROM,
+           IDS_CMD_IMPORT_ROM,
+           {},
+           [this] { OnImportRom(); },
            [this] { return app_.Profile().IsLoaded(); }});
     t.Add({ID_OPTIONS, IDS_CMD_OPTIONS, {}, [this] { OnOptions(); }, projectOpen});
     t.Add({ID_APP_EXIT, IDS_CMD_EXIT, {}, [this] { close(); }});
@@ -130,12 +140,15 @@ void CMainFrame::CreateCommands() {
     }
 
     auto toggle = [this](int id, StrId text, auto widget) {
-        commands_->Add({id, text, {},
+        commands_->Add({id,
+                        text,
+                        {},
                         [this, widget] {
                             QWidget* bar = widget();
                             bar->setVisible(!bar->isVisibleTo(this));
                         },
-                        {}, [this, widget] { return widget()->isVisibleTo(this); }});
+                        {},
+                        [this, widget] { return widget()->isVisibleTo(this); }});
     };
     toggle(ID_VIEW_TOOLBAR, IDS_CMD_TOOLBAR, [this]() -> QWidget* { return mainToolBar_; });
     toggle(ID_VIEW_LADDER_BAR, IDS_CMD_LADDER_BAR, [this]() -> QWidget* { return ladderToolBar_; });
@@ -146,7 +159,8 @@ void CMainFrame::CreateCommands() {
     t.Add({ID_PREV_PANE, IDS_CMD_PREV_PANE, QKeySequence(Qt::SHIFT | Qt::Key_F6),
            [this] { CyclePane(-1); }});
     for (int i = 0; i < static_cast<int>(CRecentFileList::SIZE); ++i) {
-        QAction* action = t.Add({ID_FILE_MRU_FIRST + i, StrId{}, {}, [this, i] { OnRecentFile(i); }});
+        QAction* action =
+            t.Add({ID_FILE_MRU_FIRST + i, StrId{}, {}, [this, i] { OnRecentFile(i); }});
         recentActions_.append(action);
     }
 }
@@ -157,10 +171,23 @@ void CMainFrame::CreateToolBars() {
     mainToolBar_->setMovable(true);
     mainToolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     mainToolBar_->setIconSize(QSize(20, 20));
-    const int buttons[] = {ID_FILE_NEW,     ID_FILE_OPEN,    ID_FILE_SAVE,       0, ID_EDIT_CUT,
-                           ID_EDIT_COPY,    ID_EDIT_PASTE,   0,                  ID_EDIT_UNDO,
-                           ID_EDIT_REDO,    0,               ID_VIEW_WORKSPACE, ID_VIEW_OUTPUT_BAR,
-                           0,               ID_FILE_PRINT,   0,                  ID_APP_ABOUT};
+    const int buttons[] = {ID_FILE_NEW,
+                           ID_FILE_OPEN,
+                           ID_FILE_SAVE,
+                           0,
+                           ID_EDIT_CUT,
+                           ID_EDIT_COPY,
+                           ID_EDIT_PASTE,
+                           0,
+                           ID_EDIT_UNDO,
+                           ID_EDIT_REDO,
+                           0,
+                           ID_VIEW_WORKSPACE,
+                           ID_VIEW_OUTPUT_BAR,
+                           0,
+                           ID_FILE_PRINT,
+                           0,
+                           ID_APP_ABOUT};
     for (int id : buttons) {
         if (id == 0) {
             mainToolBar_->addSeparator();
@@ -297,8 +324,8 @@ void CMainFrame::RebuildRecentMenu() {
         QAction* action = recentActions_[i];
         action->setVisible(i < paths.size());
         if (i < paths.size()) {
-            action->setText(FromGbk(Format(LoadString(IDS_RECENT_ENTRY).c_str(), i + 1,
-                                           ToGbk(paths[i]).c_str())));
+            action->setText(FromGbk(
+                Format(LoadString(IDS_RECENT_ENTRY).c_str(), i + 1, ToGbk(paths[i]).c_str())));
         }
     }
     recentSeparator_->setVisible(!paths.isEmpty());
@@ -420,6 +447,10 @@ bool CMainFrame::CloseWorkspace() {
 }
 
 bool CMainFrame::OpenProjectPath(const QString& path) {
+    // An empty path fails before it could close the open project.
+    if (path.isEmpty()) {
+        return false;
+    }
     // No gives up the open project's changes; Cancel keeps the project open, unlike the
     // original, which opened the other one anyway and lost them.
     if (IsProjectOpen()) {
@@ -430,9 +461,6 @@ bool CMainFrame::OpenProjectPath(const QString& path) {
         if (answer == MbAnswer::Yes) {
             workspace_->ClearProjectTree();
         }
-    }
-    if (path.isEmpty()) {
-        return false;
     }
     if (!app_.OpenProject(OsPath(path), false)) {
         // The application object now holds no project file: the old tree would save into the
@@ -609,12 +637,19 @@ void CMainFrame::UpdateAllDocuments() {
 void CMainFrame::showEvent(QShowEvent* event) {
     if (!layoutRestored_) {
         layoutRestored_ = true;
-        settings_.RestoreBarState(*this, dockBars_);
+        if (!settings_.RestoreBarState(*this, dockBars_)) {
+            resizeDocks({workspace_}, {DEFAULT_WORKSPACE_WIDTH}, Qt::Horizontal);
+            resizeDocks({outputBar_}, {DEFAULT_OUTPUT_HEIGHT}, Qt::Vertical);
+        }
     }
     QMainWindow::showEvent(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (destroying_) {
+        event->accept();
+        return;
+    }
     if (IsProjectOpen() && app_.SaveModifiedProject() == MbAnswer::Cancel) {
         event->ignore();
         return;

@@ -103,8 +103,7 @@ public:
 
     // The path dialog of the Options commands in the workspace: the stored path in, the new
     // one out (nullopt for Cancel). Unset, those commands are disabled.
-    std::function<std::optional<std::string>(QWidget* parent, const std::string& path)>
-        pathDialog;
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& path)> pathDialog;
 
 signals:
     // The windows of the kind should show the project's data again.
@@ -157,6 +156,7 @@ private:
     QList<QAction*> documentMenuActions_;
     QList<CDockBarEntry> dockBars_;
     bool layoutRestored_ = false;
+    bool destroying_ = false;
 };
 
 }  // namespace varno

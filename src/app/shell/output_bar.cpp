@@ -7,8 +7,8 @@
 
 #include "app/qt_text.h"
 #include "app/shell/app_fonts.h"
-#include "app/shell/command_table.h"
 #include "app/shell/command_ids.h"
+#include "app/shell/command_table.h"
 #include "platform/strings/app_shell.h"
 
 namespace varno {
@@ -27,15 +27,23 @@ COutputEdit::COutputEdit(QWidget* parent)
     colours.setColor(QPalette::Text, colours.color(QPalette::Active, QPalette::Text));
     setPalette(colours);
 
-    commands_->Add({ID_EDIT_COPY, IDS_CMD_COPY_OUTPUT, {}, [this] { copy(); },
+    commands_->Add({ID_EDIT_COPY,
+                    IDS_CMD_COPY_OUTPUT,
+                    {},
+                    [this] { copy(); },
                     [this] { return textCursor().hasSelection(); }});
-    commands_->Add({ID_EDIT_SELECT_ALL, IDS_CMD_SELECT_ALL, {},
+    commands_->Add({ID_EDIT_SELECT_ALL,
+                    IDS_CMD_SELECT_ALL,
+                    {},
                     [this] {
                         selectAll();
                         ensureCursorVisible();
                     },
                     [this] { return length_ > 0; }});
-    commands_->Add({ID_EDIT_CLEAR_ALL, IDS_CMD_CLEAR_ALL, {}, [this] { ClearAll(); },
+    commands_->Add({ID_EDIT_CLEAR_ALL,
+                    IDS_CMD_CLEAR_ALL,
+                    {},
+                    [this] { ClearAll(); },
                     [this] { return length_ > 0; }});
 }
 

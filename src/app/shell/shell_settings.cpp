@@ -41,8 +41,9 @@ QStringList CShellSettings::RecentFiles() const {
             paths.push_back(path.toStdString());
         }
     }
+    const CRecentFileList recent(paths);
     QStringList list;
-    for (const std::string& path : CRecentFileList(paths).Paths()) {
+    for (const std::string& path : recent.Paths()) {
         list.append(QString::fromStdString(path));
     }
     return list;
@@ -60,7 +61,8 @@ void CShellSettings::SetRecentFiles(const QStringList& paths) {
 CBarSizes CShellSettings::BarSizes(int barId) const {
     QSettings store = Store();
     store.beginGroup(SizeGroup(barId));
-    return {ReadSize(store, "sizeHorzCX", "sizeHorzCY"), ReadSize(store, "sizeVertCX", "sizeVertCY"),
+    return {ReadSize(store, "sizeHorzCX", "sizeHorzCY"),
+            ReadSize(store, "sizeVertCX", "sizeVertCY"),
             ReadSize(store, "sizeFloatCX", "sizeFloatCY")};
 }
 

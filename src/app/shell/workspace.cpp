@@ -89,9 +89,8 @@ void CWorkspaceTree::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CWorkspaceTree::contextMenuEvent(QContextMenuEvent* event) {
-    QTreeWidgetItem* item = event->reason() == QContextMenuEvent::Mouse
-                                ? itemAt(event->pos())
-                                : currentItem();
+    QTreeWidgetItem* item =
+        event->reason() == QContextMenuEvent::Mouse ? itemAt(event->pos()) : currentItem();
     if (item == nullptr) {
         return;
     }
@@ -130,25 +129,52 @@ void CWorkspace::CreateCommands() {
     auto hasPathDialog = [this] { return static_cast<bool>(frame_.pathDialog); };
     auto hasName = [this] { return !Selected().name.empty(); };
     commands_->Add({ID_VERSION_OPEN, IDS_POP_OPEN, {}, [this] { OnVersionOpen(); }});
-    commands_->Add({ID_COMMENT_OPEN, IDS_POP_OPEN, {}, [this] { OnCommentOpen(); },
+    commands_->Add({ID_COMMENT_OPEN,
+                    IDS_POP_OPEN,
+                    {},
+                    [this] { OnCommentOpen(); },
                     registered(DocKind::Comment)});
-    commands_->Add({ID_LADDER_OPEN, IDS_POP_OPEN, {}, [this] { OnLadderOpen(); },
+    commands_->Add({ID_LADDER_OPEN,
+                    IDS_POP_OPEN,
+                    {},
+                    [this] { OnLadderOpen(); },
                     registered(DocKind::Ladder)});
-    commands_->Add({ID_INSTRUCT_OPEN, IDS_POP_OPEN, {}, [this] { OnInstructionOpen(); },
+    commands_->Add({ID_INSTRUCT_OPEN,
+                    IDS_POP_OPEN,
+                    {},
+                    [this] { OnInstructionOpen(); },
                     registered(DocKind::Instruction)});
-    commands_->Add({ID_PARAM_OPEN, IDS_POP_OPEN, {}, [this] { OnParameterOpen(); },
+    commands_->Add({ID_PARAM_OPEN,
+                    IDS_POP_OPEN,
+                    {},
+                    [this] { OnParameterOpen(); },
                     registered(DocKind::Parameter)});
-    commands_->Add({ID_COMMENT_OPTIONS, IDS_POP_OPTIONS, {},
-                    [this] { OnPathOptions(&CProjectFiles::comment); }, hasPathDialog});
-    commands_->Add({ID_LADDER_OPTIONS, IDS_POP_OPTIONS, {},
-                    [this] { OnPathOptions(&CProjectFiles::ladder); }, hasPathDialog});
-    commands_->Add({ID_PARAM_OPTIONS, IDS_POP_PARAM_OPTIONS, {},
-                    [this] { OnPathOptions(&CProjectFiles::param); }, hasPathDialog});
+    commands_->Add({ID_COMMENT_OPTIONS,
+                    IDS_POP_OPTIONS,
+                    {},
+                    [this] { OnPathOptions(&CProjectFiles::comment); },
+                    hasPathDialog});
+    commands_->Add({ID_LADDER_OPTIONS,
+                    IDS_POP_OPTIONS,
+                    {},
+                    [this] { OnPathOptions(&CProjectFiles::ladder); },
+                    hasPathDialog});
+    commands_->Add({ID_PARAM_OPTIONS,
+                    IDS_POP_PARAM_OPTIONS,
+                    {},
+                    [this] { OnPathOptions(&CProjectFiles::param); },
+                    hasPathDialog});
     commands_->Add({ID_ADD_SUBPROGRAM, IDS_POP_ADD_SUBPROGRAM, {}, [this] { OnAddSubprogram(); }});
-    commands_->Add({ID_DELETE_SUBPROGRAM, IDS_POP_DELETE_SUBPROGRAM, {},
-                    [this] { OnDeleteSubprogram(); }, hasName});
-    commands_->Add({ID_SUBPROGRAM_PROPERTY, IDS_POP_SUBPROGRAM_PROPERTY, {},
-                    [this] { OnSubprogramProperty(); }, hasName});
+    commands_->Add({ID_DELETE_SUBPROGRAM,
+                    IDS_POP_DELETE_SUBPROGRAM,
+                    {},
+                    [this] { OnDeleteSubprogram(); },
+                    hasName});
+    commands_->Add({ID_SUBPROGRAM_PROPERTY,
+                    IDS_POP_SUBPROGRAM_PROPERTY,
+                    {},
+                    [this] { OnSubprogramProperty(); },
+                    hasName});
     commands_->Add({ID_RELOAD_PROGRAMS, IDS_POP_RELOAD, {}, [this] { OnReload(); }});
 }
 
@@ -160,8 +186,8 @@ void CWorkspace::Retranslate() {
 QTreeWidgetItem* CWorkspace::AddItem(QTreeWidgetItem* parent, const QString& text, int image) {
     auto* item = parent == nullptr ? new QTreeWidgetItem(tree_) : new QTreeWidgetItem(parent);
     item->setText(0, text);
-    item->setIcon(0, style()->standardIcon(image == IMAGE_FOLDER ? QStyle::SP_DirIcon
-                                                                 : QStyle::SP_FileIcon));
+    item->setIcon(
+        0, style()->standardIcon(image == IMAGE_FOLDER ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
     return item;
 }
 
