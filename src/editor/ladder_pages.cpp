@@ -33,27 +33,36 @@ std::vector<int> CLadderRenderer::Paginate(const CLadder& ladder, const CRect& b
     std::vector<int> starts{0};
     const long long h = cellHeight_;
     const int rows = ladder.RowCount();
+    // The rows of the current page so far, from pageStart on: how far down (row index,
+    // exclusive) each reaches, its display height, and whether it joins the row above.
+    struct CPageRow {
+        int reachEnd;
+        int height;
+        bool vline;
+    };
+    std::vector<CPageRow> page;
+    std::vector<int> furthest;
     int pageStart = 0;
     long long y = band.top;
-    // How far down (row index, exclusive) the rows of the page from pageStart reach.
-    std::vector<int> reachEnd;
-    auto reach = [&](int j) {
-        const CLDRow& row = *ladder.GetRow(j);
-        return j + (row.IsComment() ? 1 : row.Extent());
-    };
     for (int i = 0; i < rows; ++i) {
+        PrefetchRow(ladder.GetRow(i + 8));
         const CLDRow& row = *ladder.GetRow(i);
-        if (i > pageStart && y + CLadderRenderer::GroupHeight(row) * h > band.bottom) {
-            // reachEnd[k]: the furthest reach of rows pageStart..pageStart + k.
-            reachEnd.clear();
-            int furthest = 0;
-            for (int j = pageStart; j < i; ++j) {
-                furthest = std::max(furthest, reach(j));
-                reachEnd.push_back(furthest);
+        const CLDRow::CShape shape = row.IsComment() ? CLDRow::CShape{1, false} : row.Shape();
+        const int height = row.DisplayHeight();
+        const int group = row.IsComment() ? height : shape.extent;
+        if (i > pageStart && y + group * h > band.bottom) {
+            furthest.clear();
+            int reach = 0;
+            for (const CPageRow& r : page) {
+                reach = std::max(reach, r.reachEnd);
+                furthest.push_back(reach);
             }
-            auto outsideBlocks = [&](int b) { return reachEnd[b - 1 - pageStart] <= b; };
+            auto at = [&](int b) { return static_cast<std::size_t>(b - pageStart); };
+            // A page may end before b when no block of the page reaches past b.
+            auto outsideBlocks = [&](int b) { return furthest[at(b) - 1] <= b; };
+            auto joined = [&](int b) { return b < i ? page[at(b)].vline : shape.hasVLine; };
             int b = i;
-            while (b > pageStart && (ladder.GetRow(b)->HasVLine() || !outsideBlocks(b))) {
+            while (b > pageStart && (joined(b) || !outsideBlocks(b))) {
                 --b;
             }
             if (b == pageStart) {
@@ -67,13 +76,15 @@ std::vector<int> CLadderRenderer::Paginate(const CLadder& ladder, const CRect& b
                 }
             }
             starts.push_back(b);
+            page.erase(page.begin(), page.begin() + static_cast<std::ptrdiff_t>(at(b)));
             pageStart = b;
             y = band.top;
-            for (int j = b; j < i; ++j) {
-                y += ladder.GetRow(j)->DisplayHeight() * h;
+            for (const CPageRow& r : page) {
+                y += r.height * h;
             }
         }
-        y += row.DisplayHeight() * h;
+        page.push_back(CPageRow{i + (row.IsComment() ? 1 : shape.extent), height, shape.hasVLine});
+        y += height * h;
     }
     return starts;
 }

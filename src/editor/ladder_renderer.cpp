@@ -11,7 +11,6 @@ namespace varno {
 
 namespace {
 
-constexpr CPen THIN_PEN{PenStyle::Solid, 1, COLOR_BLACK};
 constexpr CPen RAIL_PEN{PenStyle::Solid, 2, COLOR_BLACK};
 
 int ClampInt(long long value) {
