@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -114,9 +115,19 @@ void CLadderProp::OnGridColor() {
 }
 
 void CLadderProp::OnFont() {
-    QFontDialog dialog(FontFromRecord(fontValue_), this);
+    // The dialog lists installed faces only: it starts on the face that stands in for the
+    // record's (Liberation Mono for "Courier New"), and that face chosen again keeps the
+    // record's name, so that the project still names the face it was made with.
+    QFont initial = FontFromRecord(fontValue_);
+    const QString standIn = QFontInfo(initial).family();
+    initial.setFamily(standIn);
+    QFontDialog dialog(initial, this);
     if (dialog.exec() == QDialog::Accepted) {
-        fontValue_ = RecordFromFont(dialog.selectedFont(), fontValue_);
+        QFont chosen = dialog.selectedFont();
+        if (chosen.family() == standIn && !fontValue_.FaceName().empty()) {
+            chosen.setFamily(FromGbk(fontValue_.FaceName()));
+        }
+        fontValue_ = RecordFromFont(chosen, fontValue_);
         ShowValues();
     }
 }

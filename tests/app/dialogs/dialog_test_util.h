@@ -2,6 +2,7 @@
 // rows, and running a modal dialog with a script that acts on it once it is up.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -33,6 +34,11 @@ inline void ClickRow(QListWidget* list, int row) {
     QListWidgetItem* item = list->item(row);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// A check box or radio button takes clicks on its indicator and its text only.
+inline void ClickIndicator(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
 // A double click as the window system delivers it: press, release, double click, release.
