@@ -80,6 +80,11 @@ public:
     // Every scroll request of the window (bars, wheel, keys): snapped to whole cells; moves
     // the caret with the contents. False when nothing moved.
     bool ScrollBy(int dx, int dy);
+    // The cell under a client pixel (clamped into the ladder), for the window's mouse events.
+    CCellPos HitTest(int clientX, int clientY) const;
+    // Whether a client pixel lies on the ladder (a double click there opens the Property
+    // command).
+    bool InLadder(int clientX, int clientY) const;
     // Scrolls the logical rectangle into view (nothing while the window has no size).
     void EnsureVisible(const CRect& rect);
     // Total (2 x 8W, ladder height), page and line (W, H) sizes from the ladder and client.

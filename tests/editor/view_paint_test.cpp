@@ -241,6 +241,17 @@ TEST(ViewScroll, SnapsToWholeCells) {
     // Near the end the limit is taken even off the grid.
     f.view.ScrollBy(0, 1'000'000);
     EXPECT_EQ(f.view.Scroll().Position().y, 100 * H - 560);
+    // Mouse positions are client pixels: the scroll position is added before the hit test.
+    EXPECT_EQ(f.view.HitTest(22 + 5, 5), (CCellPos{(100 * H - 560) / H, 2}));
+    EXPECT_TRUE(f.view.InLadder(0, 559));
+    EXPECT_FALSE(f.view.InLadder(22 + 8 * W - 2 * W, 10));  // right of the rail
+    // New cell sizes change the rows a page shows.
+    CDisplaySettings tall = NoLineNumbers();
+    tall.cellHeight = 112;
+    f.view.SetDisplay(tall);
+    f.view.OnUpdate(HINT_LAYOUT);
+    EXPECT_EQ(f.view.VisibleRows(), 5);
+    EXPECT_EQ(f.view.Scroll().Total(), (CSize{1600, 100 * 112}));
     // Without a vertical scroll bar nothing moves that way.
     CPaintFixture small(3, NoLineNumbers(), 800, 560);
     EXPECT_FALSE(small.view.ScrollBy(0, 3 * H));
