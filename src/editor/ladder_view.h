@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/draw_surface.h"
 #include "editor/editor_dialogs.h"
@@ -109,6 +110,8 @@ public:
     // --- Focus and caret pixels (view_layout.cpp) -------------------------------------------
     void SetFocus(bool focused);
     bool HasFocus() const { return focused_; }
+    // The caret block's size: one cell, W x H.
+    CSize CaretSize() const { return CSize{Ladder().CellWidth(), Ladder().CellHeight()}; }
     // Top-left corner of the caret cell in client pixels.
     CPoint CaretPixel() const { return caretPixel_; }
     // Whether the platform's caret shows: the view has the focus and the caret's x is right of
