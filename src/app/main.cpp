@@ -30,7 +30,9 @@ int main(int argc, char** argv) {
         lang = *parsed;
     }
     varno::SetLanguage(lang);
-    varno::InstallQtTranslation(lang);
+    if (!varno::InstallQtTranslation(app, lang)) {
+        std::fprintf(stderr, "varno: Qt's Chinese texts (qtbase_zh_CN) are not installed\n");
+    }
     varno::InstallFontSubstitutions();
 
     varno::CMainFrame frame;

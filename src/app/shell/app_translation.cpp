@@ -2,22 +2,30 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 namespace varno {
 
-void InstallQtTranslation(Lang lang) {
-    static QTranslator* installed = nullptr;
-    if (lang != Lang::Chinese || installed != nullptr) {
-        return;
+bool InstallQtTranslation(QCoreApplication& app, Lang lang) {
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
     }
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(translator);
-        installed = translator;
-    } else {
+    if (lang != Lang::Chinese) {
+        return true;
+    }
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
+        return false;
     }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    return true;
 }
 
 }  // namespace varno

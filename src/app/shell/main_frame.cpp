@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/dialogs/lad_prop.h"
 #include "app/qt_text.h"
 #include "app/shell/about_dlg.h"
 #include "app/shell/command_icons.h"
@@ -77,6 +78,13 @@ CMainFrame::CMainFrame(QWidget* parent)
     workspace_->setObjectName("WorkspaceBar");
     AddDockBar(outputBar_, COutputBar::BAR_ID, Qt::BottomDockWidgetArea);
     AddDockBar(workspace_, CWorkspace::BAR_ID, Qt::LeftDockWidgetArea);
+    pathDialog = [](QWidget* owner, const std::string& path) -> std::optional<std::string> {
+        CLadProp dialog(FromGbk(path), owner);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return ToGbk(dialog.Path());
+    };
     RegisterDocumentTypes(*this);
 
     connect(documentTypes_, &CDocumentTypes::WindowsChanged, this, [this] {
@@ -638,8 +646,11 @@ void CMainFrame::showEvent(QShowEvent* event) {
     if (!layoutRestored_) {
         layoutRestored_ = true;
         if (!settings_.RestoreBarState(*this, dockBars_)) {
-            resizeDocks({workspace_}, {DEFAULT_WORKSPACE_WIDTH}, Qt::Horizontal);
-            resizeDocks({outputBar_}, {DEFAULT_OUTPUT_HEIGHT}, Qt::Vertical);
+            // Once laid out: the hidden tree of an empty workspace would leave it a sliver.
+            QTimer::singleShot(0, this, [this] {
+                resizeDocks({workspace_}, {DEFAULT_WORKSPACE_WIDTH}, Qt::Horizontal);
+                resizeDocks({outputBar_}, {DEFAULT_OUTPUT_HEIGHT}, Qt::Vertical);
+            });
         }
     }
     QMainWindow::showEvent(event);
