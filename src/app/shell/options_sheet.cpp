@@ -6,7 +6,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/dialogs/ladder_prop_page.h"
 #include "app/qt_text.h"
 #include "platform/strings/app_shell.h"
 
@@ -23,8 +22,6 @@ COptionsSheet::COptionsSheet(const COptionsValues& values, QWidget* parent)
     setWindowTitle(Tr(IDS_OPTIONS_CAPTION));
     build_->RomName()->setText(FromGbk(values.romName));
     pages_->addTab(build_, Tr(IDS_BUILD_PAGE));
-    ladder_->Load(Display(values));
-    pages_->addTab(ladder_, ladder_->windowTitle());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -34,30 +31,9 @@ COptionsSheet::COptionsSheet(const COptionsValues& values, QWidget* parent)
     setMinimumWidth(420);
 }
 
-CDisplaySettings COptionsSheet::Display(const COptionsValues& values) {
-    CDisplaySettings display;
-    display.showGrid = values.showGrid;
-    display.showLineNo = values.showLineNo;
-    display.showComment2 = values.showComment2;
-    display.gridColor = values.gridColor;
-    display.cellWidth = values.cellWidth;
-    display.cellHeight = values.cellHeight;
-    display.font = values.font;
-    return display;
-}
-
 COptionsValues COptionsSheet::Values() const {
     COptionsValues values = values_;
     values.romName = ToGbk(build_->RomName()->text());
-    CDisplaySettings display = Display(values_);
-    ladder_->Apply(display);
-    values.showGrid = display.showGrid;
-    values.showLineNo = display.showLineNo;
-    values.showComment2 = display.showComment2;
-    values.gridColor = display.gridColor;
-    values.cellWidth = display.cellWidth;
-    values.cellHeight = display.cellHeight;
-    values.font = display.font;
     return values;
 }
 

@@ -1,18 +1,15 @@
-// Options (command 32916): the property sheet "Options" without an Apply button, with the
-// Build page (the target file name) and the Ladder page (the display settings).
+// Options (command 32916): the property sheet "Options" without an Apply button. Its first
+// page is the Build page (the target file name); the Ladder page follows when it is added.
 #pragma once
 
 #include <QDialog>
 
 #include "project/options_values.h"
-#include "project/varno_app.h"
 
 class QLineEdit;
 class QTabWidget;
 
 namespace varno {
-
-class CLadderProp;
 
 class CBuildProp final : public QWidget {
     Q_OBJECT
@@ -33,16 +30,12 @@ public:
     // The pages' values; ApplyOptions takes them on OK.
     COptionsValues Values() const;
     CBuildProp* BuildPage() const { return build_; }
-    CLadderProp* LadderPage() const { return ladder_; }
     QTabWidget* Pages() const { return pages_; }
 
 private:
-    static CDisplaySettings Display(const COptionsValues& values);
-
     COptionsValues values_;
     QTabWidget* pages_;
     CBuildProp* build_;
-    CLadderProp* ladder_;
 };
 
 }  // namespace varno
