@@ -5,6 +5,7 @@
 #include "cli/cli_check.h"
 #include "cli/cli_common.h"
 #include "cli/cli_edit.h"
+#include "cli/cli_export_svg.h"
 #include "cli/cli_project.h"
 #include "cli/cli_target.h"
 #include "cli/cli_xref.h"
@@ -34,6 +35,10 @@ constexpr const char* HELP_TEXT =
     "  xref [--csv] PROJECT.KPJ [PATTERN]\n"
     "                              every use of every address (or of those PATTERN picks:\n"
     "                              R0005.1, R0005.*, R00*, a symbol), as text or CSV\n"
+    "  export-svg PROJECT.KPJ PROGRAM OUT.svg\n"
+    "                              draw a program's ladder as SVG\n"
+    "  export-svg --pages PROJECT.KPJ PROGRAM OUTDIR\n"
+    "                              one SVG per printed A4 page (page-001.svg, ...)\n"
     "\n"
     "Options:\n"
     "  --lang en|zh   edition of the messages (default: from the locale)\n"
@@ -104,6 +109,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (command == "xref") {
         return CliCrossReference(rest, out, err);
+    }
+    if (command == "export-svg") {
+        return CliExportSvg(rest, out, err);
     }
     return CliUsage(err, "unknown command '" + command + "'");
 }
