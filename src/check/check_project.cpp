@@ -2,6 +2,7 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "check/check_rules.h"
@@ -67,8 +68,12 @@ std::vector<CProgramPart> ScanPrograms(const std::vector<CLadder*>& ladders) {
     const std::size_t workers = std::min<std::size_t>({cores, MAX_WORKERS, ladders.size()});
     {
         std::vector<std::jthread> helpers;
-        for (std::size_t w = 1; w < workers; ++w) {
-            helpers.emplace_back(work);
+        try {
+            for (std::size_t w = 1; w < workers; ++w) {
+                helpers.emplace_back(work);
+            }
+        } catch (const std::system_error&) {
+            // No thread to be had: the workers there are share the programs.
         }
         work();
     }
