@@ -61,15 +61,18 @@ CLadderFrame::CLadderFrame(const CLadderContext& context, QWidget* parent)
 }
 
 CLadderFrame::~CLadderFrame() {
-    // The view leaves the document before the widget it calls back is gone.
+    // The widget outlives the view and the document (children go with the base class), so it
+    // lets go of the view first; closing during destruction then finds no document.
+    widget_->SetView(nullptr);
     view_.reset();
+    doc_.reset();
 }
 
 void CLadderFrame::ApplyDisplaySettings() {
     if (context_.app == nullptr) {
         return;
     }
-    widget_->SetDisplay(context_.app->Display());
+    view_->SetDisplay(context_.app->Display());
 }
 
 QString CLadderFrame::DocumentTitle() const {
@@ -176,7 +179,7 @@ void CLadderFrame::GenerateRom() {
 }
 
 void CLadderFrame::closeEvent(QCloseEvent* event) {
-    if (doc_->IsModified()) {
+    if (doc_ && doc_->IsModified()) {
         const std::string text =
             Format(LoadString(IDS_SAVE_CHANGES_TO).c_str(), ToGbk(DocumentTitle()).c_str());
         const MbAnswer answer = context_.messages->ShowMessage(

@@ -18,6 +18,7 @@
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace varno {
@@ -73,8 +74,10 @@ public:
     void Print();
     void PrintPreview();
     void ExportPdf();
-    // Writes the printed pages to a PDF file; false when it could not be opened.
+    // Writes the printed pages to a PDF file; false when it could not be written.
     bool WritePdf(const QString& path);
+    // Paints the pages the printer's range asks for (all by default); the count painted.
+    int PrintTo(QPrinter& printer);
     // Where Export PDF writes without asking: set by tests.
     std::function<QString()> askPdfPath;
 

@@ -1,15 +1,10 @@
 #include "app/ladder/ladder_widget.h"
 
-#include <QFontMetrics>
-
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionFocusRect>
-#include <algorithm>
-
-#include "app/ladder/ladder_font.h"
 
 namespace varno {
 
@@ -17,17 +12,25 @@ CLadderWidget::CLadderWidget(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
-    viewport()->setMouseTracking(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void CLadderWidget::SetView(CLadderView* view) {
     view_ = view;
+    if (view_ == nullptr) {
+        return;
+    }
+    view_->SetTextMeasure(&measure_);
+    view_->SetClientSize(viewport()->width(), viewport()->height());
 }
 
 QPoint CLadderWidget::ScrollPosition() const {
-    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+    if (view_ == nullptr) {
+        return {};
+    }
+    const CPoint at = view_->Scroll().Position();
+    return {at.x, at.y};
 }
 
 QPoint CLadderWidget::ToViewport(QPoint logical) const {
@@ -39,80 +42,31 @@ QPoint CLadderWidget::ToLogical(QPoint viewport) const {
 }
 
 std::optional<QRect> CLadderWidget::CaretRect() const {
-    if (view_ == nullptr || !hasFocus()) {
+    if (view_ == nullptr || !view_->CaretVisible()) {
         return std::nullopt;
     }
-    const QPoint at = ToViewport(caretLogical_);
-    if (at.x() <= LEFT_MARGIN) {
-        return std::nullopt;
-    }
+    const CPoint at = view_->CaretPixel();
     const CLadder& ladder = view_->Ladder();
-    return QRect(at, QSize(ladder.CellWidth(), ladder.CellHeight()));
+    return QRect(at.x, at.y, ladder.CellWidth(), ladder.CellHeight());
 }
 
-void CLadderWidget::RecalcLayout() {
-    if (view_ == nullptr) {
-        return;
-    }
-    ladderFont_ = varno::LadderFont(display_.font);
-    const int numbers =
-        display_.showLineNo != 0 ? QFontMetrics(ladderFont_).horizontalAdvance("00000") : 0;
-    CLadder& ladder = view_->Ladder();
-    ladder.SetCellSize(display_.cellWidth, display_.cellHeight);
-    ladder.SetOrigin(LEFT_MARGIN + 2 + numbers, 0);
+void CLadderWidget::ScrollChanged() {
+    const CViewScroll& scroll = view_->Scroll();
+    const CSize limit = scroll.Limit();
+    syncingBars_ = true;
+    horizontalScrollBar()->setRange(0, limit.cx);
+    verticalScrollBar()->setRange(0, limit.cy);
+    horizontalScrollBar()->setPageStep(std::max(1, scroll.Page().cx));
+    verticalScrollBar()->setPageStep(std::max(1, scroll.Page().cy));
+    horizontalScrollBar()->setSingleStep(scroll.Line().cx);
+    verticalScrollBar()->setSingleStep(scroll.Line().cy);
+    horizontalScrollBar()->setValue(scroll.Position().x);
+    verticalScrollBar()->setValue(scroll.Position().y);
+    syncingBars_ = false;
+    viewport()->update();
 }
 
-void CLadderWidget::UpdateScrollSizes() {
-    if (view_ == nullptr) {
-        return;
-    }
-    const CLadder& ladder = view_->Ladder();
-    const int w = ladder.CellWidth();
-    const int h = ladder.CellHeight();
-    const CRect all = ladder.LadderRect();
-    const QSize client = viewport()->size();
-    const int totalWidth = 2 * LADDER_WIDTH * w;
-    const int totalHeight = all.bottom;
-    horizontalScrollBar()->setRange(0, std::max(0, totalWidth - client.width()));
-    verticalScrollBar()->setRange(0, std::max(0, totalHeight - client.height()));
-    horizontalScrollBar()->setPageStep(std::max(w, (client.width() - LEFT_MARGIN) / w * w));
-    verticalScrollBar()->setPageStep(std::max(h, client.height() / h * h));
-    horizontalScrollBar()->setSingleStep(w);
-    verticalScrollBar()->setSingleStep(h);
-    view_->SetVisibleRows(std::max(1, client.height() / h));
-}
-
-void CLadderWidget::EnsureVisible(const CRect& r) {
-    const QPoint pos = ScrollPosition();
-    const QSize client = viewport()->size();
-    const QRect v(pos, client);
-    const QRect u = v.united(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)));
-    int x = pos.x();
-    int y = pos.y();
-    if (u.left() == v.left()) {
-        if (u.right() != v.right()) {
-            x = u.right() + 1 - client.width();
-        }
-    } else {
-        x = u.left() - LEFT_MARGIN;
-    }
-    if (u.top() == v.top()) {
-        if (u.bottom() != v.bottom()) {
-            y = u.bottom() + 1 - client.height();
-        }
-    } else {
-        y = u.top();
-    }
-    horizontalScrollBar()->setValue(x);
-    verticalScrollBar()->setValue(y);
-}
-
-void CLadderWidget::CaretMoved(int displayRow, int column) {
-    std::optional<CRect> cell = view_->Ladder().CellRect(displayRow, column);
-    if (cell) {
-        EnsureVisible(*cell);
-        caretLogical_ = QPoint(cell->left, cell->top);
-    }
+void CLadderWidget::CaretChanged() {
     if (caretChanged) {
         caretChanged();
     }
@@ -130,21 +84,37 @@ CCellPos CLadderWidget::HitTest(QPoint viewportPoint) const {
 
 void CLadderWidget::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollSizes();
+    if (view_ != nullptr) {
+        view_->SetClientSize(viewport()->width(), viewport()->height());
+    }
 }
 
+// Every scroll request (bars, wheel, keys of the platform) goes through the view, which snaps
+// it to whole cells; the bars then show where the view really is.
 void CLadderWidget::scrollContentsBy(int, int) {
-    viewport()->update();
+    if (syncingBars_ || view_ == nullptr) {
+        return;
+    }
+    const CPoint at = view_->Scroll().Position();
+    const int dx = horizontalScrollBar()->value() - at.x;
+    const int dy = verticalScrollBar()->value() - at.y;
+    if (!view_->ScrollBy(dx, dy)) {
+        ScrollChanged();
+    }
 }
 
 void CLadderWidget::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
+    if (view_ != nullptr) {
+        view_->SetFocus(true);
+    }
 }
 
 void CLadderWidget::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
-    viewport()->update();
+    if (view_ != nullptr) {
+        view_->SetFocus(false);
+    }
 }
 
 void CLadderWidget::mousePressEvent(QMouseEvent* event) {
@@ -208,17 +178,20 @@ void CLadderWidget::contextMenuEvent(QContextMenuEvent* event) {
 
 void CLadderWidget::paintEvent(QPaintEvent*) {
     const QSize size = viewport()->size();
-    if (buffer_.size() != size * devicePixelRatio()) {
-        buffer_ = QImage(size * devicePixelRatio(), QImage::Format_RGB32);
-        buffer_.setDevicePixelRatio(devicePixelRatio());
+    const qreal ratio = devicePixelRatioF();
+    if (buffer_.size() != size * ratio) {
+        buffer_ = QImage(size * ratio, QImage::Format_RGB32);
+        buffer_.setDevicePixelRatio(ratio);
     }
-    const QPoint pos = ScrollPosition();
     {
         QPainter painter(&buffer_);
-        painter.translate(-pos);
-        PaintLadder(painter, QRect(pos, size));
+        if (view_ != nullptr) {
+            const QPalette colours = palette();
+            CQtDrawSurface surface(painter, QTransform(), &colours);
+            view_->Paint(surface);
+        }
         painter.resetTransform();
-        painter.fillRect(QRect(0, 0, LEFT_MARGIN, size.height()), palette().button());
+        painter.setClipping(false);
         if (std::optional<QRect> caret = CaretRect()) {
             // A solid caret inverts what lies under it, so the element stays readable.
             painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -234,10 +207,6 @@ void CLadderWidget::paintEvent(QPaintEvent*) {
     }
     QPainter window(viewport());
     window.drawImage(0, 0, buffer_);
-}
-
-void CLadderWidget::PaintLadder(QPainter& painter, const QRect& logicalVisible) {
-    painter.fillRect(logicalVisible, palette().base());
 }
 
 }  // namespace varno

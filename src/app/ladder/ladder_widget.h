@@ -1,5 +1,5 @@
-// The ladder view's window: a scroll area that forwards keys, mouse, focus, resizes and
-// scrolling to CLadderView and paints what it reads back through an off-screen image, so that
+// The ladder view's window: a scroll area that forwards its size, scroll requests, focus, keys
+// and mouse to CLadderView and paints what the view draws into an off-screen image, so that
 // nothing flickers and the background is never erased separately.
 #pragma once
 
@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
+#include "app/ladder/qt_draw_surface.h"
 #include "editor/ladder_view.h"
-#include "project/varno_app.h"
 
 namespace varno {
 
@@ -17,16 +17,12 @@ class CLadderWidget final : public QAbstractScrollArea, public ILadderViewHost {
     Q_OBJECT
 
 public:
-    static constexpr int LEFT_MARGIN = 20;
-
     explicit CLadderWidget(QWidget* parent = nullptr);
-    // The view is created with this widget as its host; it is handed over here afterwards.
+    // The view is created with this widget as its host; it is handed over here afterwards,
+    // and taken back (null) before it goes.
     void SetView(CLadderView* view);
     CLadderView* View() const { return view_; }
-    // The project's display settings; the next hint-0 update applies them.
-    void SetDisplay(const CDisplaySettings& display) { display_ = display; }
-    const CDisplaySettings& Display() const { return display_; }
-    const QFont& LadderFont() const { return ladderFont_; }
+    ITextMeasure& Measure() { return measure_; }
 
     // Asked for the pop-up of a context-menu request, at a global point.
     std::function<void(LadderPopup, const QPoint&)> showPopup;
@@ -41,9 +37,8 @@ public:
     QPoint ToLogical(QPoint viewport) const;
 
     // ILadderViewHost
-    void RecalcLayout() override;
-    void UpdateScrollSizes() override;
-    void CaretMoved(int displayRow, int column) override;
+    void ScrollChanged() override;
+    void CaretChanged() override;
     void Repaint() override;
 
 protected:
@@ -60,14 +55,11 @@ protected:
 
 private:
     CCellPos HitTest(QPoint viewport) const;
-    void EnsureVisible(const CRect& logical);
-    void PaintLadder(QPainter& painter, const QRect& logicalVisible);
 
     CLadderView* view_ = nullptr;
-    CDisplaySettings display_;
-    QFont ladderFont_;
+    CQtTextMeasure measure_;
     QImage buffer_;
-    QPoint caretLogical_{0, 0};
+    bool syncingBars_ = false;
     bool dragging_ = false;
     QPoint dragStart_;
     QPoint dragEnd_;

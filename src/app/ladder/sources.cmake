@@ -7,4 +7,5 @@ list(APPEND VARNO_APP_SOURCES
     ladder/ladder_print.cpp
     ladder/ladder_widget.cpp
     ladder/qt_clipboard.cpp
+    ladder/qt_draw_surface.cpp
 )
