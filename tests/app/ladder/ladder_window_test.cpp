@@ -174,6 +174,41 @@ private slots:
         QCOMPARE(view->verticalScrollBar()->value(), 0);
     }
 
+    // A scroll bar moved by a quarter cell snaps back, by three quarters it moves one cell;
+    // the caret moves with the contents and hides under the margin strip.
+    void ScrollBarsSnapToCells() {
+        auto frame = w.Open(40);
+        CLadderWidget* view = frame->Widget();
+        QScrollBar* bar = view->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        bar->setValue(56 / 4);
+        QCOMPARE(bar->value(), 0);
+        bar->setValue(56 * 3 / 4);
+        QCOMPARE(bar->value(), 56);
+        QCOMPARE(view->ScrollPosition().y(), 56);
+        QCOMPARE(view->CaretRect()->top(), -56);
+
+        QScrollBar* across = view->horizontalScrollBar();
+        across->setValue(100);
+        QCOMPARE(view->ScrollPosition().x(), 100);
+        QVERIFY(!view->CaretRect().has_value());
+        // A caret key scrolls the caret back into view.
+        QTest::keyClick(view, Qt::Key_Right);
+        QVERIFY(view->CaretRect().has_value());
+        QVERIFY(view->viewport()->rect().contains(*view->CaretRect()));
+    }
+
+    // Only the focused view shows its caret.
+    void CaretOnlyInTheFocusedView() {
+        auto first = w.Open();
+        auto second = w.Open();
+        second->activateWindow();
+        second->Widget()->setFocus();
+        QTRY_VERIFY(second->Widget()->hasFocus());
+        QVERIFY(second->Widget()->CaretRect().has_value());
+        QVERIFY(!first->Widget()->CaretRect().has_value());
+    }
+
     // Copy in one window, paste in another: through the system clipboard under the ladder MIME
     // type, Paste enabled only while it is there.
     void CopyInOneWindowPasteInAnother() {
