@@ -54,6 +54,8 @@ CLadderFrame::CLadderFrame(const CLadderContext& context, QWidget* parent)
     statusPane_ = new QLabel(this);
     statusBar()->addPermanentWidget(statusPane_);
     widget_->caretChanged = [this] { RefreshState(); };
+    widget_->accelerator = [this](const QKeyEvent& event) { return Accelerator(event); };
+    widget_->runCommand = [this](int id) { commands_->Run(id); };
     AddCommands();
     BuildMenus();
     BuildToolBar();

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/shell/command_table.h"
 #include "editor/editor_dialogs.h"
@@ -16,6 +17,7 @@
 #include "platform/output.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -89,6 +91,8 @@ protected:
 
 private:
     CLadderFrame(const CLadderContext& context, QWidget* parent);
+    // What the command runs on this window.
+    std::function<void()> Handler(int id);
     void AddCommands();
     void BuildMenus();
     void BuildToolBar();
@@ -96,6 +100,8 @@ private:
     bool HasSavedPath() const;
     bool SaveTo(const std::string& path);
     QString DocumentTitle() const;
+    // The command of the view's key table that the key runs; 0 for none.
+    int Accelerator(const QKeyEvent& event) const;
 
     CLadderContext context_;
     std::unique_ptr<CLadderDoc> doc_;
@@ -103,6 +109,8 @@ private:
     CLadderBar* bar_;
     std::unique_ptr<CLadderView> view_;
     CCommandTable* commands_;
+    // The commands with keys of their own, in the order the table is searched.
+    std::vector<int> keyedCommands_;
     QList<QMenu*> menus_;
     std::array<QMenu*, 4> popups_{};
     QToolBar* toolBar_ = nullptr;

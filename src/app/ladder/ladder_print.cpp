@@ -51,11 +51,10 @@ int CLadderFrame::PrintTo(QPrinter& printer) {
 void CLadderFrame::Print() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(
-        1, std::max(1, view_->PreparePrinting(
-                           printer.pageLayout().paintRectPixels(printer.resolution()).width(),
-                           printer.pageLayout().paintRectPixels(printer.resolution()).height(),
-                           printer.logicalDpiX(), printer.logicalDpiY())));
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int pages = view_->PreparePrinting(area.width(), area.height(), printer.logicalDpiX(),
+                                             printer.logicalDpiY());
+    dialog.setMinMax(1, std::max(1, pages));
     if (dialog.exec() == QDialog::Accepted) {
         PrintTo(printer);
     }

@@ -1,6 +1,7 @@
 #include "app/ladder/ladder_widget.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -101,6 +102,25 @@ void CLadderWidget::scrollContentsBy(int, int) {
     if (!view_->ScrollBy(dx, dy)) {
         ScrollChanged();
     }
+}
+
+bool CLadderWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && accelerator &&
+        accelerator(*static_cast<QKeyEvent*>(event)) != 0) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void CLadderWidget::keyPressEvent(QKeyEvent* event) {
+    const int id = accelerator ? accelerator(*event) : 0;
+    if (id != 0 && runCommand) {
+        runCommand(id);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CLadderWidget::focusInEvent(QFocusEvent* event) {

@@ -26,6 +26,10 @@ public:
 
     // Asked for the pop-up of a context-menu request, at a global point.
     std::function<void(LadderPopup, const QPoint&)> showPopup;
+    // The view's accelerator table: the command a key runs while the view has the focus, 0 for
+    // none. Such keys go to the view before any shortcut of the windows around it.
+    std::function<int(const QKeyEvent&)> accelerator;
+    std::function<void(int)> runCommand;
     // Told after every caret move, for the information bar and the status pane.
     std::function<void()> caretChanged;
 
@@ -42,6 +46,8 @@ public:
     void Repaint() override;
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;

@@ -5,7 +5,6 @@
 #include <QPalette>
 #include <QStringList>
 
-#include "app/ladder/ladder_font.h"
 #include "app/qt_text.h"
 
 namespace varno {
@@ -16,6 +15,26 @@ QRect ToQRect(const CRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
+// The faces the project's font records name, mapped once onto metric-compatible installed
+// ones; the toolbar's "Tohama" onto the system's UI face.
+void EnsureSubstitutions() {
+    static const bool installed = [] {
+        QFont::insertSubstitutions("Courier New", QStringList{QStringLiteral("Liberation Mono"),
+                                                              QStringLiteral("DejaVu Sans Mono")});
+        QFont::insertSubstitutions(
+            "Arial", QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            "Microsoft YaHei UI",
+            QStringList{QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
+        QFont::insertSubstitution("Fixedsys",
+                                  QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+        QFont::insertSubstitution("Tohama",
+                                  QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+        return true;
+    }();
+    (void)installed;
+}
+
 std::string FontKey(const CFontSpec& spec) {
     return spec.face + '\0' + std::to_string(spec.height) + '\0' + std::to_string(spec.weight) +
            (spec.italic ? 'i' : '-') + (spec.underline ? 'u' : '-') + (spec.strikeOut ? 's' : '-');
@@ -23,8 +42,13 @@ std::string FontKey(const CFontSpec& spec) {
 
 }  // namespace
 
+QFont ToolBarFont() {
+    EnsureSubstitutions();
+    return QFont(QStringLiteral("Tohama"), 9);
+}
+
 QFont QtFont(const CFontSpec& spec) {
-    InstallFontSubstitutions();
+    EnsureSubstitutions();
     QString face = FromGbk(spec.face);
     if (!QFontDatabase::hasFamily(face)) {
         for (const QString& substitute : QFont::substitutes(face)) {

@@ -16,6 +16,8 @@ namespace varno {
 
 // The QFont a font of the project describes, with the substitutions for missing faces.
 QFont QtFont(const CFontSpec& spec);
+// The ladder toolbar's 9-point "Tohama".
+QFont ToolBarFont();
 
 // Measures with the fonts the window draws with.
 class CQtTextMeasure final : public ITextMeasure {

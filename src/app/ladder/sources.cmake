@@ -1,6 +1,6 @@
 list(APPEND VARNO_APP_SOURCES
     ladder/ladder_bar.cpp
-    ladder/ladder_font.cpp
+    ladder/ladder_commands.cpp
     ladder/ladder_frame.cpp
     ladder/ladder_frame_commands.cpp
     ladder/ladder_icons.cpp

@@ -1,5 +1,6 @@
 // The ladder window driven with real keys and mouse clicks: what lands in the model, where the
 // caret shows, and what the menus, toolbar and clipboard offer.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -196,6 +197,29 @@ private slots:
         QTest::keyClick(view, Qt::Key_Right);
         QVERIFY(view->CaretRect().has_value());
         QVERIFY(view->viewport()->rect().contains(*view->CaretRect()));
+    }
+
+    // The view's keys come first: F6 places a function even inside a window whose own F6
+    // (next pane) would otherwise make the key ambiguous.
+    void ViewKeysComeBeforeTheWindowsShortcuts() {
+        QWidget host;
+        auto* nextPane = new QAction(&host);
+        nextPane->setShortcut(Qt::Key_F6);
+        host.addAction(nextPane);
+        int panes = 0;
+        connect(nextPane, &QAction::triggered, [&] { ++panes; });
+        auto frame = w.Open();
+        frame->setParent(&host);
+        host.resize(1000, 600);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        frame->show();
+        frame->Widget()->setFocus();
+        const std::size_t shown = w.dialogs.functionsShown.size();
+        QTest::keyClick(frame->Widget(), Qt::Key_F6);
+        QCOMPARE(w.dialogs.functionsShown.size(), shown + 1);
+        QCOMPARE(panes, 0);
+        frame->setParent(nullptr);
     }
 
     // Only the focused view shows its caret.
