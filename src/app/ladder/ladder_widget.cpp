@@ -24,6 +24,7 @@ void CLadderWidget::SetView(CLadderView* view) {
     }
     view_->SetTextMeasure(&measure_);
     view_->SetClientSize(viewport()->width(), viewport()->height());
+    view_->SetFocus(hasFocus());
 }
 
 QPoint CLadderWidget::ScrollPosition() const {
