@@ -133,9 +133,9 @@ void CMainFrame::CreateCommands() {
 
     // Commands of the active document window.
     const std::pair<int, StrId> documentCommands[] = {
-        {ID_FILE_SAVE, IDS_CMD_SAVE},   {ID_EDIT_CUT, IDS_CMD_CUT},   {ID_EDIT_COPY, IDS_CMD_COPY},
-        {ID_EDIT_PASTE, IDS_CMD_PASTE}, {ID_EDIT_UNDO, IDS_CMD_UNDO}, {ID_EDIT_REDO, IDS_CMD_REDO},
-        {ID_FILE_PRINT, IDS_CMD_PRINT},
+        {ID_FILE_SAVE, IDS_SHELL_CMD_SAVE},   {ID_EDIT_CUT, IDS_SHELL_CMD_CUT},   {ID_EDIT_COPY, IDS_SHELL_CMD_COPY},
+        {ID_EDIT_PASTE, IDS_SHELL_CMD_PASTE}, {ID_EDIT_UNDO, IDS_SHELL_CMD_UNDO}, {ID_EDIT_REDO, IDS_SHELL_CMD_REDO},
+        {ID_FILE_PRINT, IDS_SHELL_CMD_PRINT},
     };
     const QKeySequence documentKeys[] = {
         QKeySequence(Qt::CTRL | Qt::Key_S), {}, {}, {}, {}, {}, QKeySequence(Qt::CTRL | Qt::Key_P),
@@ -215,7 +215,7 @@ void CMainFrame::CreateToolBars() {
 }
 
 void CMainFrame::CreateMenus() {
-    fileMenu_ = menuBar()->addMenu(Tr(IDS_MENU_FILE));
+    fileMenu_ = menuBar()->addMenu(Tr(IDS_SHELL_MENU_FILE));
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_CLOSE_WORKSPACE}) {
         fileMenu_->addAction(commands_->Action(id));
     }
