@@ -133,8 +133,9 @@ void CMainFrame::CreateCommands() {
 
     // Commands of the active document window.
     const std::pair<int, StrId> documentCommands[] = {
-        {ID_FILE_SAVE, IDS_SHELL_CMD_SAVE},   {ID_EDIT_CUT, IDS_SHELL_CMD_CUT},   {ID_EDIT_COPY, IDS_SHELL_CMD_COPY},
-        {ID_EDIT_PASTE, IDS_SHELL_CMD_PASTE}, {ID_EDIT_UNDO, IDS_SHELL_CMD_UNDO}, {ID_EDIT_REDO, IDS_SHELL_CMD_REDO},
+        {ID_FILE_SAVE, IDS_SHELL_CMD_SAVE},   {ID_EDIT_CUT, IDS_SHELL_CMD_CUT},
+        {ID_EDIT_COPY, IDS_SHELL_CMD_COPY},   {ID_EDIT_PASTE, IDS_SHELL_CMD_PASTE},
+        {ID_EDIT_UNDO, IDS_SHELL_CMD_UNDO},   {ID_EDIT_REDO, IDS_SHELL_CMD_REDO},
         {ID_FILE_PRINT, IDS_SHELL_CMD_PRINT},
     };
     const QKeySequence documentKeys[] = {
