@@ -1,2 +1,3 @@
 list(APPEND VARNO_APP_SOURCES
+    dialogs/file_watch_dlg.cpp
 )

@@ -1,0 +1,73 @@
+#include "app/windows/instruct_frame.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "app/qt_text.h"
+#include "app/windows/instruct_doc.h"
+#include "app/windows/instruct_view.h"
+#include "platform/message_service.h"
+#include "platform/strings/app_windows.h"
+
+namespace varno {
+
+namespace {
+
+void AddWindowActions(QMdiSubWindow& frame, CInstructView& view) {
+    auto* save = new QAction(&frame);
+    save->setShortcut(QKeySequence::Save);
+    save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(save, &QAction::triggered, &view, [&view] { view.Document().Save(); });
+    frame.addAction(save);
+
+    auto* print = new QAction(&frame);
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(print, &QAction::triggered, &view, [&view] {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, &view);
+        if (dialog.exec() == QDialog::Accepted) {
+            view.PrintDocument(printer);
+        }
+    });
+    frame.addAction(print);
+}
+
+}  // namespace
+
+CInstructView* FindInstructWindow(QMdiArea& area, const std::string& path) {
+    for (QMdiSubWindow* frame : area.subWindowList()) {
+        auto* view = qobject_cast<CInstructView*>(frame->widget());
+        if (view != nullptr && view->Document().Path() == path) {
+            return view;
+        }
+    }
+    return nullptr;
+}
+
+CInstructView* OpenInstructWindow(const CInstructWindowContext& context, const std::string& path) {
+    if (CInstructView* open = FindInstructWindow(context.area, path)) {
+        context.area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
+        return open;
+    }
+    auto document =
+        std::make_unique<CInstructDoc>(context.watch, context.reloadAll, context.messages);
+    if (!document->Open(path)) {
+        context.messages.ShowMessage(IDS_CAPTION_ERROR, IDS_INSTRUCTION_NOT_COMPILED,
+                                     MbIcon::Error);
+        return nullptr;
+    }
+    auto* view = new CInstructView(std::move(document));
+    QMdiSubWindow* frame = context.area.addSubWindow(view);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowTitle(QFileInfo(QString::fromStdString(path)).fileName());
+    AddWindowActions(*frame, *view);
+    frame->show();
+    return view;
+}
+
+}  // namespace varno
