@@ -4,6 +4,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/cli_edit.h"
+#include "cli/cli_export_svg.h"
 #include "cli/cli_project.h"
 #include "cli/cli_target.h"
 #include "platform/string_table.h"
@@ -26,6 +27,10 @@ constexpr const char* HELP_TEXT =
     "  import PROJECT.KPJ FILE.PLC replace the project's programs, comments, parameters\n"
     "                              and version information by those of a target file\n"
     "  edit PROJECT.KPJ SCRIPT     run the ladder editor on the project from a script\n"
+    "  export-svg PROJECT.KPJ PROGRAM OUT.svg\n"
+    "                              draw a program's ladder as SVG\n"
+    "  export-svg --pages PROJECT.KPJ PROGRAM OUTDIR\n"
+    "                              one SVG per printed A4 page (page-001.svg, ...)\n"
     "\n"
     "Options:\n"
     "  --lang en|zh   edition of the messages (default: from the locale)\n"
@@ -90,6 +95,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (command == "edit") {
         return CliEdit(rest, out, err);
+    }
+    if (command == "export-svg") {
+        return CliExportSvg(rest, out, err);
     }
     return CliUsage(err, "unknown command '" + command + "'");
 }

@@ -32,19 +32,12 @@ void CLadderView::Repaint() {
     }
 }
 
-void CLadderView::UpdateScrollSizes() {
-    if (host_ != nullptr) {
-        host_->UpdateScrollSizes();
-    }
-}
-
 // --- Updates ------------------------------------------------------------------------------
 
 void CLadderView::OnUpdate(int hint) {
     if (hint == HINT_LAYOUT) {
-        if (host_ != nullptr) {
-            host_->RecalcLayout();
-        }
+        RecalcLayout();
+        UpdateCaret();
         UpdateScrollSizes();
         if (!SetCaret(caretRow_, caretColumn_, false)) {
             selection_.Reset();
@@ -82,9 +75,12 @@ bool CLadderView::SetCaret(int displayRow, int column, bool extend) {
     selection_.Add(*located, extend);
     caretRow_ = displayRow;
     caretColumn_ = column;
-    if (host_ != nullptr) {
-        host_->CaretMoved(displayRow, column);
+    if (std::optional<CRect> rect = Ladder().CellRect(displayRow, column)) {
+        EnsureVisible(*rect);
+        const CPoint at = scroll_.Position();
+        caretPixel_ = CPoint{rect->left - at.x, rect->top - at.y};
     }
+    UpdateCaret();
     return true;
 }
 

@@ -1,15 +1,20 @@
 // CLadderView: what a ladder window does, without the window. It keeps the caret (a display
-// row and a column) and the selection, turns caret keys, clicks and drags on cells into caret
-// moves and selections, and carries out every editing command on its document. The window
-// forwards keys, mouse cells and dialog answers here, and draws what it reads back; pixels,
-// focus, scrolling and the platform's caret stay with the window (ILadderViewHost).
+// row and a column) and the selection, the layout and the scrolling state, turns caret keys,
+// clicks and drags on cells into caret moves and selections, carries out every editing
+// command on its document, paints the client area onto a drawing surface and prints pages.
+// The window forwards its size, scroll requests, focus, keys, mouse cells and dialog answers
+// here, paints through Paint into an off-screen image and shows the platform's caret where
+// CaretPixel says (ILadderViewHost tells it when to look again).
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "editor/draw_surface.h"
 #include "editor/editor_dialogs.h"
 #include "editor/ladder_doc.h"
+#include "editor/ladder_renderer.h"
+#include "editor/view_scroll.h"
 #include "model/ladder.h"
 #include "platform/clipboard.h"
 
@@ -22,12 +27,12 @@ inline constexpr const char* CLIPBOARD_FORMAT = "KESTO_LADITEM";
 class ILadderViewHost {
 public:
     virtual ~ILadderViewHost() = default;
-    // Hint 0: fonts and margins are recomputed and the ladder's origin is set again.
-    virtual void RecalcLayout() {}
-    // The ladder's height (or the window) changed: scroll sizes are recomputed.
-    virtual void UpdateScrollSizes() {}
-    // The caret was placed on the cell: scroll it into view and move the caret block there.
-    virtual void CaretMoved(int /*displayRow*/, int /*column*/) {}
+    // The scroll sizes or the scroll position changed (Scroll()): set the scroll bars again.
+    virtual void ScrollChanged() {}
+    // The caret moved or was shown or hidden: place the platform's caret, W x H, at
+    // CaretPixel() and show it when CaretVisible().
+    virtual void CaretChanged() {}
+    // The whole client area should be painted again (through Paint).
     virtual void Repaint() {}
 };
 
@@ -53,6 +58,60 @@ public:
     // cannot be set there leaves the selection empty.
     void OnUpdate(int hint) override;
 
+    // --- Layout (view_layout.cpp) -----------------------------------------------------------
+    // The project's display settings (SHOW_GRID, SHOW_LINE_NO, SHOW_COMMENT2, GRID_COLOR,
+    // WIDTH, HEIGHT, LADDER_FONT); they take effect at the next hint 0.
+    void SetDisplay(const CDisplaySettings& display) { renderer_.SetDisplay(display); }
+    const CDisplaySettings& Display() const { return renderer_.Display(); }
+    // What measures texts for the layout (the row-number column); the window gives its real
+    // fonts' metrics. Without one, the fixed-pitch estimate.
+    void SetTextMeasure(ITextMeasure* measure) { measure_ = measure; }
+    // Rebuilds the ladder font, originX and the ladder width, and moves the ladder's origin.
+    void RecalcLayout();
+    const CLadderRenderer& Renderer() const { return renderer_; }
+    const CFontSpec& LadderFont() const { return renderer_.LadderFont(); }
+    int OriginX() const { return renderer_.OriginX(); }
+    int LadderWidth() const { return renderer_.LadderWidth(); }
+
+    // --- Scrolling (view_layout.cpp) --------------------------------------------------------
+    // The window's client size in pixels; visible rows become height / H.
+    void SetClientSize(int width, int height);
+    const CViewScroll& Scroll() const { return scroll_; }
+    // Every scroll request of the window (bars, wheel, keys): snapped to whole cells; moves
+    // the caret with the contents. False when nothing moved.
+    bool ScrollBy(int dx, int dy);
+    // Scrolls the logical rectangle into view (nothing while the window has no size).
+    void EnsureVisible(const CRect& rect);
+    // Total (2 x 8W, ladder height), page and line (W, H) sizes from the ladder and client.
+    void UpdateScrollSizes();
+
+    // --- Painting (view_layout.cpp) ---------------------------------------------------------
+    // Paints the client area onto a surface of the client's size: the surface's origin is set
+    // to the scroll position, so drawing happens in logical units.
+    void Paint(IDrawSurface& surface);
+
+    // --- Printing (view_layout.cpp) ---------------------------------------------------------
+    // Paginates for a printable area of printer pixels at the printer's resolution; returns
+    // the page count (pages 1..count can be printed).
+    int PreparePrinting(int printerWidth, int printerHeight, int dpiX, int dpiY);
+    const std::vector<int>& PageStarts() const { return pageStarts_; }
+    // The page rectangle (logical units) of the last PreparePrinting; the printer maps it onto
+    // its printable area (dots per inch / 96 when the ladder fits the page's width).
+    const CRect& PageRect() const { return pageRect_; }
+    // Draws page `page` (1-based) with the version texts in the header.
+    void PrintPage(IDrawSurface& surface, int page, const CVersionArray& versions);
+
+    // --- Focus and caret pixels (view_layout.cpp) -------------------------------------------
+    void SetFocus(bool focused);
+    bool HasFocus() const { return focused_; }
+    // Top-left corner of the caret cell in client pixels.
+    CPoint CaretPixel() const { return caretPixel_; }
+    // Whether the platform's caret shows: the view has the focus and the caret's x is right of
+    // the margin strip.
+    bool CaretVisible() const { return caretVisible_; }
+    // Recomputes the caret's visibility and tells the window.
+    void UpdateCaret();
+
     // --- Caret and selection ----------------------------------------------------------------
     // Places the caret on the element at the display position and adds that element to the
     // selection (extend) or makes it the selection. False, with nothing changed, outside the
@@ -61,7 +120,8 @@ public:
     int CaretRow() const { return caretRow_; }
     int CaretColumn() const { return caretColumn_; }
     const CSelect& Selection() const { return selection_; }
-    // How many whole rows the window shows (Page Up and Page Down move by it).
+    // How many whole rows the window shows (Page Up and Page Down move by it); the client
+    // size sets it too.
     void SetVisibleRows(int rows) { visibleRows_ = rows; }
     int VisibleRows() const { return visibleRows_; }
     // The information bar's text (GBK) and the status pane's text.
@@ -134,7 +194,6 @@ private:
     std::optional<CElemInfo> LocateCaret() const;
     void Notify(int hint);
     void Repaint();
-    void UpdateScrollSizes();
     void RunElementCommand(ElementClass cls, const CElemInfo& located);
     bool SearchBySymbol(const std::string& text, int row, int column);
     bool SearchByKey(const CLDCmd& key, int row, int column);
@@ -153,6 +212,16 @@ private:
     std::string barText_;
     bool dragging_ = false;
     CCellPos dragStart_{0, 0};
+
+    CLadderRenderer renderer_;
+    CFixedPitchMeasure fixedMeasure_;
+    ITextMeasure* measure_ = nullptr;
+    CViewScroll scroll_;
+    bool focused_ = false;
+    CPoint caretPixel_;
+    bool caretVisible_ = false;
+    std::vector<int> pageStarts_;
+    CRect pageRect_;
 };
 
 }  // namespace varno
