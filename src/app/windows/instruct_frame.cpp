@@ -10,8 +10,6 @@
 #include "app/qt_text.h"
 #include "app/windows/instruct_doc.h"
 #include "app/windows/instruct_view.h"
-#include "platform/message_service.h"
-#include "platform/strings/app_windows.h"
 
 namespace varno {
 
@@ -57,8 +55,6 @@ CInstructView* OpenInstructWindow(const CInstructWindowContext& context, const s
     auto document =
         std::make_unique<CInstructDoc>(context.watch, context.reloadAll, context.messages);
     if (!document->Open(path)) {
-        context.messages.ShowMessage(IDS_CAPTION_ERROR, IDS_INSTRUCTION_NOT_COMPILED,
-                                     MbIcon::Error);
         return nullptr;
     }
     auto* view = new CInstructView(std::move(document));

@@ -22,8 +22,8 @@ struct CInstructWindowContext {
 };
 
 // Opens the file at path (an operating-system path), or brings its open window to the front.
-// A file that cannot be read shows "Can't open the file, please compile first!" and opens
-// nothing (nullptr).
+// A file that cannot be read opens nothing (nullptr); the workspace has told the user to
+// compile first.
 CInstructView* OpenInstructWindow(const CInstructWindowContext& context, const std::string& path);
 
 // The open instruction window of path, or nullptr.
