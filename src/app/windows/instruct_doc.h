@@ -34,6 +34,7 @@ public:
     const std::string& Path() const { return watch_.Path(); }
     FileWatchId WatchId() const { return watch_.Id(); }
     CDocumentWatch& Watch() { return watch_; }
+    IMessageService& Messages() { return messages_; }
     QTextDocument* Text() const { return text_; }
     bool IsModified() const;
     void SetModified(bool modified);

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextDocument>
 
 #include "app/qt_text.h"
 #include "app/windows/instruct_doc.h"
@@ -15,14 +16,14 @@ namespace varno {
 
 namespace {
 
-void AddWindowActions(QMdiSubWindow& frame, CInstructView& view) {
-    auto* save = new QAction(&frame);
+void AddViewActions(CInstructView& view) {
+    auto* save = new QAction(&view);
     save->setShortcut(QKeySequence::Save);
     save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(save, &QAction::triggered, &view, [&view] { view.Document().Save(); });
-    frame.addAction(save);
+    view.addAction(save);
 
-    auto* print = new QAction(&frame);
+    auto* print = new QAction(&view);
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(print, &QAction::triggered, &view, [&view] {
@@ -32,10 +33,25 @@ void AddWindowActions(QMdiSubWindow& frame, CInstructView& view) {
             view.PrintDocument(printer);
         }
     });
-    frame.addAction(print);
+    view.addAction(print);
 }
 
 }  // namespace
+
+CInstructView* CreateInstructView(const CInstructWindowContext& context, const std::string& path) {
+    auto document =
+        std::make_unique<CInstructDoc>(context.watch, context.reloadAll, context.messages);
+    if (!document->Open(path)) {
+        return nullptr;
+    }
+    auto* view = new CInstructView(std::move(document));
+    // "[*]" shows the modified mark; the sub-window takes title and mark from its widget.
+    view->setWindowTitle(QFileInfo(QString::fromStdString(path)).fileName() + "[*]");
+    QObject::connect(view->document(), &QTextDocument::modificationChanged, view,
+                     &QWidget::setWindowModified);
+    AddViewActions(*view);
+    return view;
+}
 
 CInstructView* FindInstructWindow(QMdiArea& area, const std::string& path) {
     for (QMdiSubWindow* frame : area.subWindowList()) {
@@ -52,16 +68,12 @@ CInstructView* OpenInstructWindow(const CInstructWindowContext& context, const s
         context.area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(open->parentWidget()));
         return open;
     }
-    auto document =
-        std::make_unique<CInstructDoc>(context.watch, context.reloadAll, context.messages);
-    if (!document->Open(path)) {
+    CInstructView* view = CreateInstructView(context, path);
+    if (view == nullptr) {
         return nullptr;
     }
-    auto* view = new CInstructView(std::move(document));
     QMdiSubWindow* frame = context.area.addSubWindow(view);
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->setWindowTitle(QFileInfo(QString::fromStdString(path)).fileName());
-    AddWindowActions(*frame, *view);
     frame->show();
     return view;
 }

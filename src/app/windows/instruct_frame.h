@@ -21,6 +21,10 @@ struct CInstructWindowContext {
     IMessageService& messages;
 };
 
+// The view of the file at path (an operating-system path) with its document, not yet in a
+// window: title, modified mark, Save and Print keys set. nullptr when the file cannot be read.
+CInstructView* CreateInstructView(const CInstructWindowContext& context, const std::string& path);
+
 // Opens the file at path (an operating-system path), or brings its open window to the front.
 // A file that cannot be read opens nothing (nullptr); the workspace has told the user to
 // compile first.

@@ -1,11 +1,16 @@
 #include "app/windows/instruct_view.h"
 
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrinter>
 
 #include "app/dialogs/file_watch_dlg.h"
+#include "app/qt_text.h"
 #include "app/windows/instruct_doc.h"
+#include "platform/message_service.h"
+#include "platform/strings/app_windows.h"
 
 namespace varno {
 
@@ -63,6 +68,21 @@ void CInstructView::showEvent(QShowEvent* event) {
         // Loading the file is no change of the user's.
         document_->SetModified(false);
     }
+}
+
+void CInstructView::closeEvent(QCloseEvent* event) {
+    if (document_->IsModified()) {
+        const std::string name =
+            ToGbk(QFileInfo(QString::fromStdString(document_->Path())).fileName());
+        const std::string question = Format(LoadString(IDS_SAVE_CHANGES).c_str(), name.c_str());
+        const MbAnswer answer = document_->Messages().ShowMessage(
+            LoadString(IDS_MAIN_TITLE), question, MbIcon::Warning, MbButtons::YesNoCancel);
+        if (answer == MbAnswer::Cancel || (answer == MbAnswer::Yes && !document_->Save())) {
+            event->ignore();
+            return;
+        }
+    }
+    QPlainTextEdit::closeEvent(event);
 }
 
 }  // namespace varno

@@ -31,6 +31,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Unsaved changes are offered for saving; Cancel keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     std::unique_ptr<CInstructDoc> document_;

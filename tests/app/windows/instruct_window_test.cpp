@@ -189,6 +189,37 @@ private slots:
         QCOMPARE(reloadAll, 0);
     }
 
+    void ClosingWithUnsavedChangesAsksToSave() {
+        CDemoCopy demo;
+        QVERIFY(demo.Compile());
+        const std::string compiled = test::ReadFileBytes(demo.InstructionPath());
+        CQtUiPost post;
+        CFileWatch watch(post);
+        QMdiArea area;
+        area.show();
+        QPointer<CInstructView> view =
+            OpenInstructWindow({area, watch, nullptr, demo.messages}, demo.InstructionPath());
+        QVERIFY(view != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QMdiSubWindow* frame = area.subWindowList().first();
+        QCOMPARE(frame->windowTitle(), QString("Demo.txt[*]"));
+        QVERIFY(!frame->isWindowModified());
+        view->moveCursor(QTextCursor::End);
+        QTest::keyClicks(view, "; more");
+        QVERIFY(frame->isWindowModified());
+
+        demo.messages.answers = {MbAnswer::Cancel, MbAnswer::Yes};
+        QVERIFY(!frame->close());
+        QCOMPARE(demo.messages.boxes.size(), std::size_t{1});
+        QCOMPARE(FromGbk(demo.messages.boxes[0].text), QString("Save changes to Demo.txt?"));
+        QCOMPARE(demo.messages.boxes[0].buttons, MbButtons::YesNoCancel);
+        QCOMPARE(test::ReadFileBytes(demo.InstructionPath()), compiled);
+        QVERIFY(frame->close());
+        QTRY_VERIFY(view.isNull());
+        QCOMPARE(test::ReadFileBytes(demo.InstructionPath()), compiled + "; more");
+        QVERIFY(!watch.WorkerRunning());
+    }
+
     void ShowsTheTextInAFixedPitchFont() {
         CDemoCopy demo;
         QVERIFY(demo.Compile());
