@@ -1,8 +1,10 @@
 #include "compiler/compile.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "compiler/aov_graph.h"
+#include "compiler/emission_check.h"
 #include "compiler/instruction_emitter.h"
 #include "compiler/network_builder.h"
 #include "model/ladder.h"
@@ -12,12 +14,19 @@ namespace varno {
 
 bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors) {
     CAOVGraph graph(errors);
+    CEmissionCheck check;
+    std::vector<CEmittedNode> trace;
     bool result = true;
     const int rows = ladder.RowCount();
     for (int first = 0; first < rows;) {
         int end = ladder.NetworkEnd(first);
         graph.Reset();
-        if (!BuildNetwork(graph, ladder, first, end) || !EmitNetwork(graph, out)) {
+        trace.clear();
+        const std::size_t start = out.GetCount();
+        // A network whose instructions would compute something other than its drawing is
+        // refused here, even when the walk itself found nothing wrong.
+        if (!BuildNetwork(graph, ladder, first, end) || !EmitNetwork(graph, out, &trace) ||
+            !check.Check(ladder, first, end, out, start, trace, errors)) {
             result = false;
         }
         first = end;

@@ -1,4 +1,10 @@
 // Compiling ladder programs into the instruction list, network by network.
+//
+// No network's instructions are kept unless they compute what its drawing computes: after the
+// walk, each network's instructions are run on a stack machine with every contact cell and
+// every block output taken as an input of its own, and the value at every coil and block input
+// must equal the power the drawing gives it, as a function of those inputs (emission_check.h).
+// A network that fails gets error kind 5 and fails its program.
 #pragma once
 
 #include "compiler/error_list.h"

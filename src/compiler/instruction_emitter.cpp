@@ -15,7 +15,8 @@ namespace {
 
 class CEmitter {
 public:
-    CEmitter(CAOVGraph& graph, CLDCmdList& out) : graph_(graph), out_(out) {}
+    CEmitter(CAOVGraph& graph, CLDCmdList& out, std::vector<CEmittedNode>* trace)
+        : graph_(graph), out_(out), trace_(trace) {}
 
     bool EmitNetwork();
 
@@ -31,6 +32,7 @@ private:
     CAOVGraph& graph_;
     CBranchList& stack_ = graph_.Branches();
     CLDCmdList& out_;
+    std::vector<CEmittedNode>* trace_;
     std::deque<CAOVNode*> pending_;
     // The walk picks nodes in list order; pending inputs only fall and reach 0 once, so the
     // nodes ready to be picked are kept by list position.
@@ -190,6 +192,9 @@ bool CEmitter::EmitChain(CAOVNode* target) {
             mode = EMIT_OR;
             orAllowed = false;
         }
+        if (trace_ != nullptr) {
+            trace_->push_back({out_.GetCount(), n->row, n->column});
+        }
         EmitNode(*n, mode, out_);
         mode = EMIT_AND;
     }
@@ -300,7 +305,11 @@ void EmitNode(const CAOVNode& node, int mode, CLDCmdList& out) {
 }
 
 bool EmitNetwork(CAOVGraph& graph, CLDCmdList& out) {
-    return CEmitter(graph, out).EmitNetwork();
+    return CEmitter(graph, out, nullptr).EmitNetwork();
+}
+
+bool EmitNetwork(CAOVGraph& graph, CLDCmdList& out, std::vector<CEmittedNode>* trace) {
+    return CEmitter(graph, out, trace).EmitNetwork();
 }
 
 }  // namespace varno

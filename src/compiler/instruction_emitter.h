@@ -2,6 +2,9 @@
 // stack-machine instructions.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "compiler/aov_graph.h"
 #include "compiler/ldcmd_list.h"
 
@@ -17,8 +20,17 @@ std::uint8_t ContactCode(std::uint8_t cellCode, int mode);
 // operand records.
 void EmitNode(const CAOVNode& node, int mode, CLDCmdList& out);
 
+// The cell an element instruction came from: out[index] is its first instruction.
+struct CEmittedNode {
+    std::size_t index;
+    int row;
+    int column;
+};
+
 // Appends the instructions of the network in the graph. Returns false after recording an
 // output error (kind 3) or a reverse-flow error (kind 5); what was appended before stays.
 bool EmitNetwork(CAOVGraph& graph, CLDCmdList& out);
+// The same, also appending to `trace` the cell of every element emitted.
+bool EmitNetwork(CAOVGraph& graph, CLDCmdList& out, std::vector<CEmittedNode>* trace);
 
 }  // namespace varno

@@ -1,6 +1,8 @@
 #include "compiler/instruction_file.h"
 
-#include "model/address.h"
+#include <cstdint>
+#include <string_view>
+
 #include "model/catalog.h"
 #include "platform/atomic_file.h"
 #include "platform/codepage.h"
@@ -10,29 +12,111 @@ namespace varno {
 
 namespace {
 
+constexpr std::size_t MNEMONIC_WIDTH = 11;
+
 // Only basic instructions and functional heads have a mnemonic in the file; every other
 // record, operands included, gets a blank one.
-std::string FileMnemonic(const CLDCmd& cmd) {
+std::string_view FileMnemonic(const CLDCmd& cmd) {
     if (cmd.kind == LDCMD_BASIC && cmd.code < BASIC_CODE_COUNT) {
-        return std::string(BasicMnemonic(cmd.code));
+        return BasicMnemonic(cmd.code);
     }
     if (cmd.kind == LDCMD_FUNC && cmd.code < FUNC_SLOT_COUNT) {
-        return std::string(FuncName(cmd.code).value_or(""));
+        return FuncName(cmd.code).value_or("");
     }
     return " ";
 }
 
+// The digits of a value as "%0*d" prints them: a minus sign, then at least minDigits digits.
+void AppendDecimal(std::string& text, std::int64_t value, int minDigits) {
+    char digits[24];
+    int count = 0;
+    const bool negative = value < 0;
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) {
+        text += '-';
+        --minDigits;
+    }
+    for (int i = count; i < minDigits; ++i) {
+        text += '0';
+    }
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
+// FormatAddress without its temporaries: only the letter can change case, as the rest are
+// digits and a dot.
+void AppendAddress(std::string& text, const LDADDR& addr, bool withBit) {
+    if (addr.letter == 0) {
+        return;
+    }
+    const char letter = static_cast<char>(addr.letter);
+    text += letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+    AppendDecimal(text, addr.number, 4);
+    if (withBit && addr.bit >= 0) {
+        text += '.';
+        AppendDecimal(text, addr.bit, 1);
+    }
+}
+
+void AppendInstructionLine(std::string& text, const CLDCmd& cmd) {
+    const std::string_view mnemonic = FileMnemonic(cmd);
+    text += mnemonic;
+    if (mnemonic.size() < MNEMONIC_WIDTH) {
+        text.append(MNEMONIC_WIDTH - mnemonic.size(), ' ');
+    }
+    if (cmd.kind == LDCMD_BASIC) {
+        if (cmd.code != BASIC_NONE && cmd.code != BASIC_AND_STK && cmd.code != BASIC_OR_STK) {
+            AppendAddress(text, cmd.Address(), true);
+        }
+    } else if (cmd.kind == LDCMD_OPERAND) {
+        if (cmd.code == LDOPD_ADDR) {
+            AppendAddress(text, cmd.Address(), false);
+        } else {
+            AppendDecimal(text, cmd.Constant(), 1);
+        }
+    }
+}
+
+// The rung separator split around its one number, so that a rung costs two appends; an edition
+// whose text is not of that shape is formatted line by line.
+struct CSeparator {
+    explicit CSeparator(const std::string& format) : format_(format) {
+        const std::size_t percent = format.find('%');
+        split_ = percent != std::string::npos && format.compare(percent, 2, "%d") == 0 &&
+                 format.find('%', percent + 1) == std::string::npos;
+        if (split_) {
+            prefix_ = std::string_view(format).substr(0, percent);
+            suffix_ = std::string_view(format).substr(percent + 2);
+        }
+    }
+    void Append(std::string& text, int rung) const {
+        if (!split_) {
+            text += Format(format_.c_str(), rung);
+            return;
+        }
+        text += prefix_;
+        AppendDecimal(text, rung, 1);
+        text += suffix_;
+    }
+
+private:
+    const std::string& format_;
+    bool split_ = false;
+    std::string_view prefix_;
+    std::string_view suffix_;
+};
+
 }  // namespace
 
 std::string InstructionLine(const CLDCmd& cmd) {
-    std::string line = Format("%-11s", FileMnemonic(cmd).c_str());
-    if (cmd.kind == LDCMD_BASIC) {
-        if (cmd.code != BASIC_NONE && cmd.code != BASIC_AND_STK && cmd.code != BASIC_OR_STK) {
-            line += FormatAddress(cmd.Address(), true);
-        }
-    } else if (cmd.kind == LDCMD_OPERAND) {
-        line += FormatOperand(cmd, false);
-    }
+    std::string line;
+    AppendInstructionLine(line, cmd);
     return line;
 }
 
@@ -45,14 +129,17 @@ bool StartsRung(const CLDCmd& cmd) {
 }
 
 std::string InstructionListText(const CLDCmdList& cmds) {
-    const std::string& separator = LoadString(IDS_RUNG_SEPARATOR);
+    const CSeparator separator(LoadString(IDS_RUNG_SEPARATOR));
+    // An instruction line is about 20 bytes; a rung adds a separator to every few of them.
+    constexpr std::size_t BYTES_PER_INSTRUCTION = 28;
     std::string text;
+    text.reserve(cmds.GetCount() * BYTES_PER_INSTRUCTION);
     int rung = 0;
     for (const CLDCmd& cmd : cmds) {
         if (StartsRung(cmd)) {
-            text += Format(separator.c_str(), ++rung);
+            separator.Append(text, ++rung);
         }
-        text += InstructionLine(cmd);
+        AppendInstructionLine(text, cmd);
         text += "\r\n";
     }
     return text;

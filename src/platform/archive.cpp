@@ -109,10 +109,16 @@ CFileArchive::CFileArchive(std::FILE* file, std::string path, Mode mode, std::si
     : CArchive(mode == Mode::Read),
       file_(file),
       path_(std::move(path)),
-      buffer_(bufferSize),
+      buffer_(mode == Mode::Read ? std::max(bufferSize, READ_CHUNK) : bufferSize),
       size_(size),
       position_(0) {
-    std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
+    // A reader takes most values a few bytes at a time; it serves them from its own buffer,
+    // filled a chunk at a time, instead of going through the stream's locking per value.
+    if (mode == Mode::Read) {
+        std::setvbuf(file_, nullptr, _IONBF, 0);
+    } else {
+        std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
+    }
 }
 
 CFileArchive::~CFileArchive() {
@@ -128,7 +134,25 @@ std::size_t CFileArchive::Read(void* dst, std::size_t n) {
     if (n == 0 || file_ == nullptr) {
         return 0;
     }
-    std::size_t got = std::fread(dst, 1, n, file_);
+    auto* out = static_cast<char*>(dst);
+    std::size_t got = 0;
+    while (got < n) {
+        if (bufferedFrom_ == bufferedTo_) {
+            if (n - got >= buffer_.size()) {
+                got += std::fread(out + got, 1, n - got, file_);
+                break;
+            }
+            bufferedFrom_ = 0;
+            bufferedTo_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+            if (bufferedTo_ == 0) {
+                break;
+            }
+        }
+        const std::size_t take = std::min(n - got, bufferedTo_ - bufferedFrom_);
+        std::memcpy(out + got, buffer_.data() + bufferedFrom_, take);
+        bufferedFrom_ += take;
+        got += take;
+    }
     position_ += got;
     return got;
 }

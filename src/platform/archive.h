@@ -148,6 +148,10 @@ private:
     std::vector<char> buffer_;
     std::uint64_t size_;      // file size at open (read mode)
     std::uint64_t position_;  // bytes consumed (read mode)
+    // Read mode: buffer_[bufferedFrom_, bufferedTo_) holds bytes read but not yet consumed.
+    std::size_t bufferedFrom_ = 0;
+    std::size_t bufferedTo_ = 0;
+    static constexpr std::size_t READ_CHUNK = 65536;
 };
 
 }  // namespace varno

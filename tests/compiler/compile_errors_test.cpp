@@ -3,6 +3,7 @@
 
 #include "compiler/compile.h"
 #include "ladder_picture.h"
+#include "model/ladder_list.h"
 
 namespace varno::test {
 namespace {
@@ -74,10 +75,40 @@ TEST(CompileErrors, FunctionalBlockInAParallelBranch) {
 }
 
 TEST(CompileErrors, FunctionalBlockOutputFeedingAJunction) {
-    // The timer's output meets B's wire at the junction before Y.
+    // The timer's output meets B's wire at the junction before Y. The walk would write
+    // RD A, TMR, RD.STK B, WRT Y: Y would follow B alone, so the network is refused too.
     CCompiled c = CompilePicture({"A [TMR:1] # # # - - (Y)", "B - - - - |- - -"});
-    EXPECT_TRUE(c.ok);
-    EXPECT_EQ(c.errors, (Errors{Error(0, ERR_FUNC_OUTPUT)}));
+    EXPECT_FALSE(c.ok);
+    EXPECT_EQ(c.errors, (Errors{Error(0, ERR_FUNC_OUTPUT), Error(0, ERR_REFLUENCE)}));
+}
+
+// Networks whose walk alone would write instructions that compute something other than the
+// drawing; each is refused at the row of the first coil that would get another value.
+TEST(CompileErrors, InstructionsThatDifferFromTheDrawingAreRefluenceErrors) {
+    // A bridge: F joins the paths through B and through E and I in both directions.
+    CCompiled c = CompilePicture({"- A - B - - - (Y)", "C D E |F - |. . .", "G H |- I |. . . ."});
+    EXPECT_FALSE(c.ok);
+    EXPECT_EQ(c.errors, (Errors{Error(0, ERR_REFLUENCE)}));
+    // The walk pushed A and never used it.
+    c = CompilePicture({". - - A P:J B /C (S:Y)", "D E N:K - |F - - |."});
+    EXPECT_FALSE(c.ok);
+    EXPECT_EQ(c.errors, (Errors{Error(0, ERR_REFLUENCE)}));
+    // Wire on row 0 shorts E, F and N, yet both coils would get E, F and N alone; the short
+    // connect warning comes first.
+    c = CompilePicture({"A - /B - - - - (R:Y1)", "C D - |- E F N |(Y2)"});
+    EXPECT_FALSE(c.ok);
+    EXPECT_EQ(c.errors, (Errors{Error(0, ERR_SHORT_CONNECT), Error(0, ERR_REFLUENCE)}));
+}
+
+TEST(CompileErrors, ARefluenceErrorStopsTheCompilationOfLaterPrograms) {
+    CLadderList programs;
+    programs.AddSorted(LadderFromPicture(
+        {"A ... (Y)", "- A - B - - - (Y1)", "C D E |F - |. . .", "G H |- I |. . . ."}, "LEVEL1"));
+    programs.AddSorted(LadderFromPicture({"A ... (Y2)"}, "LEVEL2"));
+    CLDCmdList out;
+    CErrorList errors;
+    EXPECT_FALSE(CompileLadderList(programs, out, errors));
+    EXPECT_EQ(Errors(errors.begin(), errors.end()), (Errors{Error(1, ERR_REFLUENCE)}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/address.h"
 #include "model/catalog.h"
 #include "platform/archive.h"
 #include "platform/codepage.h"
@@ -46,6 +47,30 @@ TEST(InstructionLine, PadsTheMnemonicToElevenAndAppendsTheOperand) {
     EXPECT_EQ(InstructionLine(CLDCmd::Basic(BASIC_AND, 0, 7, 2)), "AND        ");
     // A basic code outside the table has no mnemonic but keeps its address.
     EXPECT_EQ(InstructionLine(CLDCmd::Basic(23, 'W', 0, 5)), std::string(11, ' ') + "W0000.5");
+}
+
+// The lines are written without printf; every field must still read as printf wrote it,
+// also for values no generated program holds.
+TEST(InstructionLine, FieldsMatchTheirPrintfFormsAtTheEdges) {
+    for (int number : {0, 9, 10, 999, 1000, 9999, 10000, 65535}) {
+        for (int bit : {-1, 0, 7, 9, 10, 127}) {
+            // Upper and lower case, the characters next to the letters, and GBK lead bytes.
+            for (int letter : {0x58, 0x79, 0x7A, 0x41, 0x40, 0x7B, 0x81, 0xFE}) {
+                const LDADDR addr{static_cast<std::uint8_t>(letter), static_cast<std::int8_t>(bit),
+                                  static_cast<std::uint16_t>(number)};
+                CLDCmd basic = CLDCmd::Basic(BASIC_ORNT, addr.letter, addr.number, addr.bit);
+                EXPECT_EQ(InstructionLine(basic), "ORNT       " + FormatAddress(addr, true));
+                CLDCmd operand = Operand(LDOPD_ADDR, 0);
+                operand.SetAddress(addr);
+                EXPECT_EQ(InstructionLine(operand),
+                          std::string(11, ' ') + FormatAddress(addr, false));
+            }
+        }
+    }
+    for (std::int32_t value : {0, 1, -1, 10, -10, 2147483647, -2147483647 - 1}) {
+        EXPECT_EQ(InstructionLine(Operand(LDOPD_CONST, static_cast<std::uint32_t>(value))),
+                  std::string(11, ' ') + Format("%d", value));
+    }
 }
 
 TEST(InstructionLine, HeadsAndOperandRecords) {
