@@ -1,5 +1,8 @@
 #include "compiler/aov_graph.h"
 
+#include <new>
+#include <utility>
+
 namespace varno {
 
 namespace {
@@ -16,17 +19,47 @@ void UnlinkFrom(CAOVLink*& head, CAOVLink* link, CAOVLink* CAOVLink::*next) {
 
 }  // namespace
 
+CAOVGraph::~CAOVGraph() {
+    Reset();
+    for (void* memory : freeNodes_) {
+        ::operator delete(memory);
+    }
+    for (void* memory : freeLinks_) {
+        ::operator delete(memory);
+    }
+}
+
+// Destroyed records keep their memory for the next network: a program has tens of thousands
+// of small networks, and allocating every node and link anew costs more than building them.
+template <typename T, typename... Args>
+T* CAOVGraph::Create(std::vector<void*>& pool, Args&&... args) {
+    void* memory = nullptr;
+    if (pool.empty()) {
+        memory = ::operator new(sizeof(T));
+    } else {
+        memory = pool.back();
+        pool.pop_back();
+    }
+    return new (memory) T(std::forward<Args>(args)...);
+}
+
+template <typename T>
+void CAOVGraph::Destroy(std::vector<void*>& pool, T* record) {
+    record->~T();
+    pool.push_back(record);
+}
+
 void CAOVGraph::Reset() {
     while (firstLink_ != nullptr) {
         CAOVLink* next = firstLink_->next_;
-        delete firstLink_;
+        Destroy(freeLinks_, firstLink_);
         firstLink_ = next;
     }
     lastLink_ = nullptr;
     linkCount_ = 0;
     while (firstNode_ != nullptr) {
         CAOVNode* next = firstNode_->next_;
-        delete firstNode_;
+        Destroy(freeNodes_, firstNode_);
         firstNode_ = next;
     }
     lastNode_ = nullptr;
@@ -34,7 +67,7 @@ void CAOVGraph::Reset() {
 }
 
 CAOVNode* CAOVGraph::AppendNode(int row, int column, CLDCell* cell, std::uint8_t kind) {
-    auto* node = new CAOVNode(row, column, cell, kind);
+    auto* node = Create<CAOVNode>(freeNodes_, row, column, cell, kind);
     node->prev_ = lastNode_;
     (lastNode_ != nullptr ? lastNode_->next_ : firstNode_) = node;
     lastNode_ = node;
@@ -43,7 +76,7 @@ CAOVNode* CAOVGraph::AppendNode(int row, int column, CLDCell* cell, std::uint8_t
 }
 
 CAOVNode* CAOVGraph::PrependJunction(int row, int column) {
-    auto* node = new CAOVNode(row, column, nullptr, LDCMD_NONE);
+    auto* node = Create<CAOVNode>(freeNodes_, row, column, nullptr, LDCMD_NONE);
     node->next_ = firstNode_;
     (firstNode_ != nullptr ? firstNode_->prev_ : lastNode_) = node;
     firstNode_ = node;
@@ -55,11 +88,11 @@ void CAOVGraph::RemoveNode(CAOVNode* node) {
     (node->prev_ != nullptr ? node->prev_->next_ : firstNode_) = node->next_;
     (node->next_ != nullptr ? node->next_->prev_ : lastNode_) = node->prev_;
     --nodeCount_;
-    delete node;
+    Destroy(freeNodes_, node);
 }
 
 CAOVLink* CAOVGraph::AddLink(CAOVNode* left, CAOVNode* right) {
-    auto* link = new CAOVLink(left, right);
+    auto* link = Create<CAOVLink>(freeLinks_, left, right);
     link->nextInput = right->inputLinks;
     right->inputLinks = link;
     link->nextOutput = left->outputLinks;
@@ -77,7 +110,7 @@ void CAOVGraph::RemoveLink(CAOVLink* link) {
     (link->prev_ != nullptr ? link->prev_->next_ : firstLink_) = link->next_;
     (link->next_ != nullptr ? link->next_->prev_ : lastLink_) = link->prev_;
     --linkCount_;
-    delete link;
+    Destroy(freeLinks_, link);
 }
 
 void CAOVGraph::ComputeDegrees() {

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "compiler/branch_list.h"
 #include "compiler/error_list.h"
@@ -85,7 +86,7 @@ private:
 class CAOVGraph {
 public:
     explicit CAOVGraph(CErrorList& errors) : errors_(errors) {}
-    ~CAOVGraph() { Reset(); }
+    ~CAOVGraph();
     CAOVGraph(const CAOVGraph&) = delete;
     CAOVGraph& operator=(const CAOVGraph&) = delete;
 
@@ -121,6 +122,11 @@ public:
     CErrorList& Errors() { return errors_; }
 
 private:
+    template <typename T, typename... Args>
+    static T* Create(std::vector<void*>& pool, Args&&... args);
+    template <typename T>
+    static void Destroy(std::vector<void*>& pool, T* record);
+
     CAOVNode* firstNode_ = nullptr;
     CAOVNode* lastNode_ = nullptr;
     std::size_t nodeCount_ = 0;
@@ -129,6 +135,8 @@ private:
     std::size_t linkCount_ = 0;
     CBranchList branches_;
     CErrorList& errors_;
+    std::vector<void*> freeNodes_;  // memory of destroyed records, reused first
+    std::vector<void*> freeLinks_;
 };
 
 }  // namespace varno

@@ -77,24 +77,25 @@ CContactOp ContactOp(std::uint8_t code) {
 constexpr int POINT_COLUMNS = LADDER_WIDTH + 1;
 constexpr int NO_VAR = -1;
 
-// The rows of one network as the check reads them: element rows only, and for every cell
-// whether a cell starts there and which input it is.
+// The rows of one network as the check reads them: for every position where a cell starts on
+// an element row, the cell and, for a contact or block, its input index.
 struct CNetworkCells {
     int first = 0;
     int end = 0;
-    std::vector<const CLDRow*> rows;   // null for comment rows
-    std::vector<int> vars;             // by cell: input index of a contact or block, or NO_VAR
-    std::vector<std::uint8_t> starts;  // by cell: 1 where a cell starts on its row
+    std::vector<const CLDRow*> rows;    // null for comment rows
+    std::vector<const CLDCell*> cells;  // by position: null where no cell starts
+    std::vector<int> vars;              // by position: input index, or NO_VAR
     int varCount = 0;
+    bool anyVLine = false;
 
     void Read(const CLadder& ladder, int first_, int end_) {
         first = first_;
         end = end_;
         const auto count = static_cast<std::size_t>(end - first);
         rows.assign(count, nullptr);
+        cells.assign(count * LADDER_WIDTH, nullptr);
         vars.assign(count * LADDER_WIDTH, NO_VAR);
-        starts.assign(count * LADDER_WIDTH, 0);
-        varCount = 0;
+        anyVLine = false;
         // Later rows and columns get smaller indexes: the diagrams then grow at their top as
         // power is followed left to right and down the rows, which keeps each step short.
         int total = 0;
@@ -104,12 +105,22 @@ struct CNetworkCells {
                 continue;
             }
             rows[static_cast<std::size_t>(r - first)] = row;
-            for (int c = 0; c < LADDER_WIDTH; c += FuncWidth(*row->Cell(c))) {
-                starts[Cell(r, c)] = 1;
-                const CLDCell& cell = *row->Cell(c);
-                if (cell.IsContact() || cell.IsFunc()) {
-                    vars[Cell(r, c)] = total++;
+            const CLDCell* rowCells = row->Cell(0);
+            for (int c = 0; c < LADDER_WIDTH; ++c) {
+                anyVLine = anyVLine || (c > 0 && r > first && rowCells[c].VLine());
+            }
+            for (int c = 0; c < LADDER_WIDTH;) {
+                const CLDCell& cell = rowCells[c];
+                cells[Index(r, c)] = &cell;
+                if (cell.Kind() == LDCMD_FUNC) {
+                    vars[Index(r, c)] = total++;
+                    c += std::max(FuncWidth(cell), 1);
+                    continue;
                 }
+                if (cell.IsContact()) {
+                    vars[Index(r, c)] = total++;
+                }
+                ++c;
             }
         }
         varCount = total;
@@ -117,11 +128,14 @@ struct CNetworkCells {
             v = v == NO_VAR ? NO_VAR : total - 1 - v;
         }
     }
-    std::size_t Cell(int r, int c) const {
+    std::size_t Index(int r, int c) const {
         return static_cast<std::size_t>((r - first) * LADDER_WIDTH + c);
     }
-    const CLDRow* Row(int r) const {
-        return r >= first && r < end ? rows[static_cast<std::size_t>(r - first)] : nullptr;
+    const CLDCell* At(int r, int c) const {
+        return r >= first && r < end && c >= 0 && c < LADDER_WIDTH ? cells[Index(r, c)] : nullptr;
+    }
+    bool IsElementRow(int r) const {
+        return r >= first && r < end && rows[static_cast<std::size_t>(r - first)] != nullptr;
     }
 };
 
@@ -178,10 +192,11 @@ private:
         hasFeed_[root] = 1;
     }
     Ref VarOf(int r, int c) {
-        return algebra_.Var(static_cast<std::uint32_t>(cells_->vars[cells_->Cell(r, c)]));
+        return algebra_.Var(static_cast<std::uint32_t>(cells_->vars[cells_->Index(r, c)]));
     }
 
     bool EvaluateDrawing();
+    void FeedSteps();
     int RunInstructions(const CLDCmdList& out, std::size_t start,
                         std::span<const CEmittedNode> trace);
     int MissingOutput() const;
@@ -213,13 +228,13 @@ bool CChecker<TAlgebra>::EvaluateDrawing() {
     fed_.assign(points, TAlgebra::FALSE_REF);
     hasFeed_.assign(points, 0);
     power_.assign(points, TAlgebra::TRUE_REF);
-    for (int r = cells.first + 1; r < cells.end; ++r) {
-        const CLDRow* row = cells.Row(r);
-        if (row == nullptr || cells.Row(r - 1) == nullptr) {
+    for (int r = cells.first + 1; cells.anyVLine && r < cells.end; ++r) {
+        if (!cells.IsElementRow(r) || !cells.IsElementRow(r - 1)) {
             continue;
         }
+        const CLDCell* rowCells = cells.rows[static_cast<std::size_t>(r - cells.first)]->Cell(0);
         for (int c = 1; c < LADDER_WIDTH; ++c) {
-            if (row->Cell(c)->VLine()) {
+            if (rowCells[c].VLine()) {
                 Join(Point(r - 1, c), Point(r, c));
             }
         }
@@ -227,50 +242,61 @@ bool CChecker<TAlgebra>::EvaluateDrawing() {
     // Every link runs to a later column, so the columns are done left to right; column 0 is
     // the rail on every row.
     for (int c = 0; c < LADDER_WIDTH; ++c) {
-        for (int r = cells.first; r < cells.end; ++r) {
+        for (int r = cells.first; c > 0 && r < cells.end; ++r) {
             const std::size_t root = Find(Point(r, c));
-            if (c > 0 && hasFeed_[root] != 0) {
+            if (hasFeed_[root] != 0) {
                 power_[Point(r, c)] = fed_[root];
             }
         }
         for (int r = cells.first; r < cells.end; ++r) {
-            const CLDRow* row = cells.Row(r);
-            if (row == nullptr || cells.starts[cells.Cell(r, c)] == 0) {
+            const CLDCell* cell = cells.At(r, c);
+            if (cell == nullptr) {
                 continue;
             }
-            const CLDCell& cell = *row->Cell(c);
             const std::size_t from = Find(Point(r, c));
-            if (cell.IsHLine() || cell.IsCoil()) {
+            if (cell->IsHLine() || cell->IsCoil()) {
                 steps_.push_back({from, Find(Point(r, c + 1)), TAlgebra::TRUE_REF});
-            } else if (cell.IsContact()) {
+            } else if (cell->IsContact()) {
                 steps_.push_back({from, Find(Point(r, c + 1)), VarOf(r, c)});
-            } else if (cell.IsFunc() && FuncOutputCount(cell.Code()) > 0) {
-                const int to = c + FuncWidth(cell);
+            } else if (cell->IsFunc() && FuncOutputCount(cell->Code()) > 0) {
+                const int to = c + FuncWidth(*cell);
                 if (to <= LADDER_WIDTH) {
                     Feed(Point(r, to), VarOf(r, c));
                 }
             }
         }
-        // Cells that join the same two wires are one parallel group: the power of the left
-        // wire is taken once, with the OR of their conditions, so that a tall mesh costs one
-        // step per wire and not one per row.
-        std::stable_sort(steps_.begin(), steps_.end(), [](const CStep& a, const CStep& b) {
-            return a.from != b.from ? a.from < b.from : a.to < b.to;
-        });
-        for (std::size_t i = 0; i < steps_.size();) {
-            Ref condition = steps_[i].condition;
-            std::size_t j = i + 1;
-            for (; j < steps_.size() && steps_[j].from == steps_[i].from &&
-                   steps_[j].to == steps_[i].to;
-                 ++j) {
-                condition = algebra_.Or(condition, steps_[j].condition);
-            }
-            Feed(steps_[i].to, algebra_.And(power_[steps_[i].from], condition));
-            i = j;
-        }
-        steps_.clear();
+        FeedSteps();
     }
     return !algebra_.Overflowed();
+}
+
+// Cells that join the same two wires are one parallel group: the power of the left wire is
+// taken once, with the OR of their conditions, so that a tall mesh costs one step per wire and
+// not one per row. Without vertical lines every cell has a wire of its own on each side.
+template <typename TAlgebra>
+void CChecker<TAlgebra>::FeedSteps() {
+    if (cells_->anyVLine) {
+        for (std::size_t i = 1; i < steps_.size(); ++i) {
+            for (std::size_t j = i; j > 0 && (steps_[j].from < steps_[j - 1].from ||
+                                              (steps_[j].from == steps_[j - 1].from &&
+                                               steps_[j].to < steps_[j - 1].to));
+                 --j) {
+                std::swap(steps_[j], steps_[j - 1]);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < steps_.size();) {
+        Ref condition = steps_[i].condition;
+        std::size_t j = i + 1;
+        for (;
+             j < steps_.size() && steps_[j].from == steps_[i].from && steps_[j].to == steps_[i].to;
+             ++j) {
+            condition = algebra_.Or(condition, steps_[j].condition);
+        }
+        Feed(steps_[i].to, algebra_.And(power_[steps_[i].from], condition));
+        i = j;
+    }
+    steps_.clear();
 }
 
 template <typename TAlgebra>
@@ -300,13 +326,13 @@ int CChecker<TAlgebra>::RunInstructions(const CLDCmdList& out, std::size_t start
             a = cmd.code == BASIC_OR_STK ? algebra_.Or(a, b) : algebra_.And(a, b);
             continue;
         }
-        const CLDRow* row = node != nullptr ? cells.Row(node->row) : nullptr;
-        if (row == nullptr || node->column < 0 || node->column >= LADDER_WIDTH) {
+        const CLDCell* at = node != nullptr ? cells.At(node->row, node->column) : nullptr;
+        if (at == nullptr) {
             return lastRow;
         }
         const int r = node->row;
         const int c = node->column;
-        const CLDCell& cell = *row->Cell(c);
+        const CLDCell& cell = *at;
         if (cmd.kind == LDCMD_FUNC && cell.IsFunc()) {
             const int inputs = FuncInputCount(cmd.code);
             if (inputs < 0 || !Readable(static_cast<std::size_t>(inputs))) {
@@ -314,7 +340,7 @@ int CChecker<TAlgebra>::RunInstructions(const CLDCmdList& out, std::size_t start
             }
             const std::size_t base = stack_.size() - static_cast<std::size_t>(inputs);
             for (int k = 0; k < inputs; ++k) {
-                if (cells.Row(r + k) == nullptr ||
+                if (!cells.IsElementRow(r + k) ||
                     stack_[base + static_cast<std::size_t>(k)].value != power_[Point(r + k, c)]) {
                     return r;
                 }
@@ -323,7 +349,7 @@ int CChecker<TAlgebra>::RunInstructions(const CLDCmdList& out, std::size_t start
             if (FuncOutputCount(cmd.code) > 0) {
                 stack_.push_back({VarOf(r, c), false});
             }
-            ++written_[cells.Cell(r, c)];
+            ++written_[cells.Index(r, c)];
             continue;
         }
         if (cmd.kind != LDCMD_BASIC) {
@@ -333,7 +359,7 @@ int CChecker<TAlgebra>::RunInstructions(const CLDCmdList& out, std::size_t start
             if (!Readable(1) || stack_.back().value != power_[Point(r, c)]) {
                 return r;
             }
-            ++written_[cells.Cell(r, c)];
+            ++written_[cells.Index(r, c)];
             continue;
         }
         const CContactOp op = ContactOp(cmd.code);
@@ -361,16 +387,10 @@ int CChecker<TAlgebra>::RunInstructions(const CLDCmdList& out, std::size_t start
 template <typename TAlgebra>
 int CChecker<TAlgebra>::MissingOutput() const {
     const CNetworkCells& cells = *cells_;
-    for (int r = cells.first; r < cells.end; ++r) {
-        const CLDRow* row = cells.Row(r);
-        if (row == nullptr) {
-            continue;
-        }
-        for (int c = 0; c < LADDER_WIDTH; c += FuncWidth(*row->Cell(c))) {
-            const CLDCell& cell = *row->Cell(c);
-            if ((cell.IsCoil() || cell.IsFunc()) && written_[cells.Cell(r, c)] != 1) {
-                return r;
-            }
+    for (std::size_t i = 0; i < cells.cells.size(); ++i) {
+        const CLDCell* cell = cells.cells[i];
+        if (cell != nullptr && (cell->IsCoil() || cell->IsFunc()) && written_[i] != 1) {
+            return cells.first + static_cast<int>(i / LADDER_WIDTH);
         }
     }
     return -1;

@@ -16,7 +16,13 @@ namespace {
 class CEmitter {
 public:
     CEmitter(CAOVGraph& graph, CLDCmdList& out, std::vector<CEmittedNode>* trace)
-        : graph_(graph), out_(out), trace_(trace) {}
+        : graph_(graph), out_(out), trace_(trace) {
+        pending_.clear();
+        nodes_.clear();
+        while (!ready_.empty()) {
+            ready_.pop();
+        }
+    }
 
     bool EmitNetwork();
 
@@ -33,11 +39,22 @@ private:
     CBranchList& stack_ = graph_.Branches();
     CLDCmdList& out_;
     std::vector<CEmittedNode>* trace_;
-    std::deque<CAOVNode*> pending_;
-    // The walk picks nodes in list order; pending inputs only fall and reach 0 once, so the
-    // nodes ready to be picked are kept by list position.
-    std::vector<CAOVNode*> nodes_;
-    std::priority_queue<int, std::vector<int>, std::greater<>> ready_;
+    // One set of work lists per thread, reused by every network: a program has tens of
+    // thousands of networks of a few nodes each.
+    struct CScratch {
+        std::deque<CAOVNode*> pending;
+        // The walk picks nodes in list order; pending inputs only fall and reach 0 once, so
+        // the nodes ready to be picked are kept by list position.
+        std::vector<CAOVNode*> nodes;
+        std::priority_queue<int, std::vector<int>, std::greater<>> ready;
+    };
+    static CScratch& Scratch() {
+        thread_local CScratch scratch;
+        return scratch;
+    }
+    std::deque<CAOVNode*>& pending_ = Scratch().pending;
+    std::vector<CAOVNode*>& nodes_ = Scratch().nodes;
+    std::priority_queue<int, std::vector<int>, std::greater<>>& ready_ = Scratch().ready;
 };
 
 bool IsLeftNeighbour(const CAOVNode* candidate, const CAOVNode* node) {

@@ -25,10 +25,6 @@ CLDCell MakeCell(std::uint8_t kind, std::uint8_t code) {
 
 // --- Rows ---------------------------------------------------------------------------------
 
-CLDRow* CLadder::GetRow(int index) const {
-    return index < 0 ? nullptr : GetAt(static_cast<std::size_t>(index));
-}
-
 CLDCell* CLadder::GetCell(int row, int column) const {
     CLDRow* r = GetRow(row);
     return r != nullptr ? r->Cell(column) : nullptr;

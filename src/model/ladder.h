@@ -52,7 +52,9 @@ public:
 
     // --- Rows -----------------------------------------------------------------------------
     int RowCount() const { return static_cast<int>(GetCount()); }
-    CLDRow* GetRow(int index) const;
+    CLDRow* GetRow(int index) const {
+        return index < 0 ? nullptr : GetAt(static_cast<std::size_t>(index));
+    }
     // Null for a missing row, a comment row or a column outside 0..7.
     CLDCell* GetCell(int row, int column) const;
     // Links a deep copy of source (a blank element row when null) at index

@@ -38,14 +38,6 @@ CLDRow::CLDRow(const CLDRow& other)
     : comment_(other.comment_ ? std::make_unique<CComment>(*other.comment_) : nullptr),
       cells_(other.cells_) {}
 
-CLDCell* CLDRow::Cell(int column) {
-    return ValidColumn(column) && !comment_ ? &cells_[static_cast<std::size_t>(column)] : nullptr;
-}
-
-const CLDCell* CLDRow::Cell(int column) const {
-    return const_cast<CLDRow*>(this)->Cell(column);
-}
-
 bool CLDRow::PutCell(int column, const CLDCell& value) {
     CLDCell* cell = Cell(column);
     if (cell == nullptr) {

@@ -43,9 +43,14 @@ public:
     int Type() const { return comment_ ? LDROW_COMMENT : LDROW_ELEMENTS; }
     bool IsComment() const { return comment_ != nullptr; }
 
-    // The cell at a column 0..7; null for a comment row or another column.
-    CLDCell* Cell(int column);
-    const CLDCell* Cell(int column) const;
+    // The cell at a column 0..7; null for a comment row or another column. Inline: the
+    // compiler asks for cells several times per cell it compiles.
+    CLDCell* Cell(int column) {
+        return column >= 0 && column < LADDER_WIDTH && !comment_
+                   ? &cells_[static_cast<std::size_t>(column)]
+                   : nullptr;
+    }
+    const CLDCell* Cell(int column) const { return const_cast<CLDRow*>(this)->Cell(column); }
     // Copies the value into the cell, keeping the cell's vertical-line flag.
     bool PutCell(int column, const CLDCell& value);
     bool PutCell(int column, CLDCell&& value);
