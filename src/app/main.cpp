@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "app/shell/app_translation.h"
 #include "app/shell/main_frame.h"
 #include "platform/string_table.h"
 
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
         lang = *parsed;
     }
     varno::SetLanguage(lang);
+    if (!varno::InstallQtTranslation(app, lang)) {
+        std::fprintf(stderr, "varno: Qt's Chinese texts (qtbase_zh_CN) are not installed\n");
+    }
 
     varno::CMainFrame frame;
     frame.show();

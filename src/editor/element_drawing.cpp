@@ -202,7 +202,7 @@ void CLadderRenderer::DrawCodbTable(IDrawSurface& surface, const CLDCell& cell, 
     const int band = cellHeight_ / 2;
     for (int t = 0; static_cast<long long>(t) * perLine < length; ++t) {
         const long long top = bottom + cellHeight_ / 4 + static_cast<long long>(t) * band;
-        if (top > 1'000'000'000) {
+        if (top > passBottom_) {
             break;
         }
         const int bandTop = static_cast<int>(top);

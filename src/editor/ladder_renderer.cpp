@@ -128,6 +128,7 @@ int CLadderRenderer::RightCommentWidth(const CLadder& ladder, const CCommentList
 void CLadderRenderer::DrawRows(IDrawSurface& surface, const CRowsPass& pass, int first, int end,
                                int y) const {
     comments_ = &pass.comments;
+    passBottom_ = pass.area.bottom;
     const long long h = cellHeight_;
     long long top = y;
     for (int i = std::max(first, 0); i < end; ++i) {

@@ -115,6 +115,8 @@ private:
     int cellHeight_ = DEFAULT_CELL_HEIGHT;
     // The element comments, read while drawing a pass (symbols below contacts and coils).
     mutable const CCommentList* comments_ = nullptr;
+    // The bottom of the area of that pass: a long CODB table stops there.
+    mutable long long passBottom_ = 0;
 };
 
 }  // namespace varno

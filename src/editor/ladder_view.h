@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/draw_surface.h"
 #include "editor/editor_dialogs.h"
@@ -80,6 +81,11 @@ public:
     // Every scroll request of the window (bars, wheel, keys): snapped to whole cells; moves
     // the caret with the contents. False when nothing moved.
     bool ScrollBy(int dx, int dy);
+    // The cell under a client pixel (clamped into the ladder), for the window's mouse events.
+    CCellPos HitTest(int clientX, int clientY) const;
+    // Whether a client pixel lies on the ladder (a double click there opens the Property
+    // command).
+    bool InLadder(int clientX, int clientY) const;
     // Scrolls the logical rectangle into view (nothing while the window has no size).
     void EnsureVisible(const CRect& rect);
     // Total (2 x 8W, ladder height), page and line (W, H) sizes from the ladder and client.
@@ -104,6 +110,8 @@ public:
     // --- Focus and caret pixels (view_layout.cpp) -------------------------------------------
     void SetFocus(bool focused);
     bool HasFocus() const { return focused_; }
+    // The caret block's size: one cell, W x H.
+    CSize CaretSize() const { return CSize{Ladder().CellWidth(), Ladder().CellHeight()}; }
     // Top-left corner of the caret cell in client pixels.
     CPoint CaretPixel() const { return caretPixel_; }
     // Whether the platform's caret shows: the view has the focus and the caret's x is right of

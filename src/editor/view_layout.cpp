@@ -13,8 +13,20 @@ void CLadderView::RecalcLayout() {
 
 void CLadderView::SetClientSize(int width, int height) {
     scroll_.SetClientSize(width, height);
-    visibleRows_ = scroll_.ClientSize().cy / Ladder().CellHeight();
     UpdateScrollSizes();
+}
+
+CCellPos CLadderView::HitTest(int clientX, int clientY) const {
+    const CPoint at = scroll_.Position();
+    return Ladder().PixelToCell(clientX + at.x, clientY + at.y);
+}
+
+bool CLadderView::InLadder(int clientX, int clientY) const {
+    const CPoint at = scroll_.Position();
+    const long long x = static_cast<long long>(clientX) + at.x;
+    const long long y = static_cast<long long>(clientY) + at.y;
+    const CRect ladder = Ladder().LadderRect();
+    return x >= ladder.left && x < ladder.right && y >= ladder.top && y < ladder.bottom;
 }
 
 void CLadderView::UpdateScrollSizes() {
@@ -25,6 +37,9 @@ void CLadderView::UpdateScrollSizes() {
         return static_cast<int>(std::min<long long>(v, 2'000'000'000));
     };
     const CSize client = scroll_.ClientSize();
+    if (client.cy > 0) {
+        visibleRows_ = static_cast<int>(client.cy / h);
+    }
     const CPoint before = scroll_.Position();
     scroll_.SetSizes(CSize{clamp(2 * 8 * w), clamp(ladder.DisplayRowCount() * h)},
                      CSize{clamp(std::max<long long>(client.cx - LEFT_MARGIN, 0) / w * w),

@@ -330,9 +330,10 @@ private:
         } else if (roll < 96) {
             static constexpr std::uint8_t CODES[] = {BASIC_RD, BASIC_RD, BASIC_RD_NOT, BASIC_RDPT,
                                                      BASIC_RDNT};
-            ladder.PutElement(r, c,
-                              CLDCell(CLDCmd::Basic(CODES[Pick(0, 4)], 'X', 0,
-                                                    static_cast<std::int8_t>(Pick(0, 5)))));
+            // Drawn one after the other: the order of arguments is up to the compiler.
+            const std::uint8_t code = CODES[Pick(0, 4)];
+            const auto bit = static_cast<std::int8_t>(Pick(0, 5));
+            ladder.PutElement(r, c, CLDCell(CLDCmd::Basic(code, 'X', 0, bit)));
         }
     }
 

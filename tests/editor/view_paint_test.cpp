@@ -241,6 +241,17 @@ TEST(ViewScroll, SnapsToWholeCells) {
     // Near the end the limit is taken even off the grid.
     f.view.ScrollBy(0, 1'000'000);
     EXPECT_EQ(f.view.Scroll().Position().y, 100 * H - 560);
+    // Mouse positions are client pixels: the scroll position is added before the hit test.
+    EXPECT_EQ(f.view.HitTest(22 + 5, 5), (CCellPos{(100 * H - 560) / H, 2}));
+    EXPECT_TRUE(f.view.InLadder(0, 559));
+    EXPECT_FALSE(f.view.InLadder(22 + 8 * W - 2 * W, 10));  // right of the rail
+    // New cell sizes change the rows a page shows.
+    CDisplaySettings tall = NoLineNumbers();
+    tall.cellHeight = 112;
+    f.view.SetDisplay(tall);
+    f.view.OnUpdate(HINT_LAYOUT);
+    EXPECT_EQ(f.view.VisibleRows(), 5);
+    EXPECT_EQ(f.view.Scroll().Total(), (CSize{1600, 100 * 112}));
     // Without a vertical scroll bar nothing moves that way.
     CPaintFixture small(3, NoLineNumbers(), 800, 560);
     EXPECT_FALSE(small.view.ScrollBy(0, 3 * H));
@@ -253,6 +264,7 @@ TEST(ViewScroll, TheCaretScrollsIntoViewAndHidesUnderTheStrip) {
     f.view.SetFocus(true);
     EXPECT_TRUE(f.view.CaretVisible());
     EXPECT_EQ(f.view.CaretPixel(), (CPoint{22, 0}));
+    EXPECT_EQ(f.view.CaretSize(), (CSize{W, H}));
     f.view.SetCaret(15, 7, false);
     // Below the window: its bottom becomes the visible bottom; right: its right edge.
     EXPECT_EQ(f.view.Scroll().Position(), (CPoint{22 + 8 * W - 800, 16 * H - 560}));
@@ -277,6 +289,38 @@ TEST(ViewScroll, TheCaretScrollsIntoViewAndHidesUnderTheStrip) {
     EXPECT_FALSE(f.view.CaretVisible());  // x 20 is not right of the strip
     f.view.OnPageDown();
     EXPECT_EQ(f.view.CaretRow(), 10);
+}
+
+TEST(ViewScroll, TheWindowIsToldWhatToLookAtAgain) {
+    struct CHost final : ILadderViewHost {
+        void ScrollChanged() override { ++scrolls; }
+        void CaretChanged() override { ++carets; }
+        void Repaint() override { ++repaints; }
+        int scrolls = 0;
+        int carets = 0;
+        int repaints = 0;
+    } host;
+    CEditorFixture f;
+    f.Reset(50);
+    CLadderView view(f.doc, f.dialogs, f.clipboard, &host);
+    view.SetClientSize(800, 560);
+    view.OnInitialUpdate();
+    EXPECT_GE(host.scrolls, 2);
+    EXPECT_GE(host.carets, 1);
+    EXPECT_EQ(host.repaints, 1);
+    host = CHost{};
+    EXPECT_FALSE(view.ScrollBy(0, 10));
+    EXPECT_EQ(host.scrolls + host.carets + host.repaints, 0);
+    EXPECT_TRUE(view.ScrollBy(0, 3 * H));
+    EXPECT_EQ(host.scrolls, 1);
+    EXPECT_EQ(host.carets, 1);
+    EXPECT_EQ(host.repaints, 1);
+    EXPECT_EQ(view.CaretPixel(), (CPoint{view.OriginX(), -3 * H}));
+    host = CHost{};
+    view.SetFocus(true);
+    EXPECT_EQ(host.carets, 1);
+    // Only x decides: a caret scrolled out above is shown where the window does not reach.
+    EXPECT_TRUE(view.CaretVisible());
 }
 
 // --- Printing ---------------------------------------------------------------------------
