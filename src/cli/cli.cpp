@@ -2,11 +2,13 @@
 
 #include <ostream>
 
+#include "cli/cli_check.h"
 #include "cli/cli_common.h"
 #include "cli/cli_edit.h"
 #include "cli/cli_export_svg.h"
 #include "cli/cli_project.h"
 #include "cli/cli_target.h"
+#include "cli/cli_xref.h"
 #include "platform/string_table.h"
 
 namespace varno {
@@ -27,6 +29,12 @@ constexpr const char* HELP_TEXT =
     "  import PROJECT.KPJ FILE.PLC replace the project's programs, comments, parameters\n"
     "                              and version information by those of a target file\n"
     "  edit PROJECT.KPJ SCRIPT     run the ladder editor on the project from a script\n"
+    "  check [--werror] PROJECT.KPJ\n"
+    "                              list every problem of every program; exit 1 on an\n"
+    "                              error (with --werror also on a warning)\n"
+    "  xref [--csv] PROJECT.KPJ [PATTERN]\n"
+    "                              every use of every address (or of those PATTERN picks:\n"
+    "                              R0005.1, R0005.*, R00*, a symbol), as text or CSV\n"
     "  export-svg PROJECT.KPJ PROGRAM OUT.svg\n"
     "                              draw a program's ladder as SVG\n"
     "  export-svg --pages PROJECT.KPJ PROGRAM OUTDIR\n"
@@ -95,6 +103,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (command == "edit") {
         return CliEdit(rest, out, err);
+    }
+    if (command == "check") {
+        return CliCheckProject(rest, out, err);
+    }
+    if (command == "xref") {
+        return CliCrossReference(rest, out, err);
     }
     if (command == "export-svg") {
         return CliExportSvg(rest, out, err);
