@@ -80,6 +80,7 @@ void CCommentList::ParseCommentFile(std::string_view bytes) {
         }
         group->AddOrReplace(item);
     }
+    watchers_->Changed();
 }
 
 bool CCommentList::LoadCommentFile(const std::string& path) {

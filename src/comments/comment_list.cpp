@@ -19,6 +19,12 @@ void CCommentList::Reset() {
     for (const char* name : DEFAULT_GROUPS) {
         groups_.push_back(std::make_unique<CCommentGrp>(name));
     }
+    watchers_->Changed();
+}
+
+void CCommentList::MarkChanged() {
+    modified_ = true;
+    watchers_->Changed();
 }
 
 CCommentGrp* CCommentList::FindGroup(std::string_view name) const {
@@ -52,7 +58,7 @@ bool CCommentList::Delete(const LDADDR& addr) {
     if (group == nullptr || !group->Remove(addr)) {
         return false;
     }
-    modified_ = true;
+    MarkChanged();
     return true;
 }
 
@@ -60,7 +66,7 @@ bool CCommentList::ReplaceAt(CCommentGrp& group, std::size_t index, const CComme
     if (!group.ReplaceAt(index, item)) {
         return false;
     }
-    modified_ = true;
+    MarkChanged();
     return true;
 }
 
@@ -70,7 +76,7 @@ bool CCommentList::SetComment(const LDADDR& addr, std::string_view symbol,
                                    std::string(comment2)})) {
         return false;
     }
-    modified_ = true;
+    MarkChanged();
     return true;
 }
 

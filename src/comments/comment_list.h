@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "comments/comment_group.h"
+#include "comments/comment_watch.h"
 
 namespace varno {
 
@@ -61,7 +62,29 @@ public:
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
+    // The listener is called after each change through Delete, ReplaceAt, SetComment, Reset
+    // and the loading of a comment file, until the subscription is destroyed.
+    CCommentSubscription Subscribe(std::function<void()> listener) {
+        return watchers_->Subscribe(std::move(listener));
+    }
+    // Changes made while a batch lives tell the listeners once, when the outermost ends.
+    class CChangeBatch {
+    public:
+        explicit CChangeBatch(CCommentList& list) : watchers_(list.watchers_) {
+            watchers_->BeginBatch();
+        }
+        ~CChangeBatch() { watchers_->EndBatch(); }
+        CChangeBatch(const CChangeBatch&) = delete;
+        CChangeBatch& operator=(const CChangeBatch&) = delete;
+
+    private:
+        std::shared_ptr<CCommentWatchers> watchers_;
+    };
+
 private:
+    void MarkChanged();
+
+    std::shared_ptr<CCommentWatchers> watchers_ = std::make_shared<CCommentWatchers>();
     std::vector<std::unique_ptr<CCommentGrp>> groups_;
     bool modified_ = false;
 };

@@ -8,7 +8,9 @@
 namespace varno {
 
 CLadderDoc::CLadderDoc(ILadderProject& project, IMessageService& messages)
-    : project_(project), messages_(messages) {}
+    : project_(project),
+      messages_(messages),
+      commentWatch_(project.Comments().Subscribe([this] { UpdateAllViews(HINT_LAYOUT); })) {}
 
 CLadderDoc::~CLadderDoc() = default;
 

@@ -111,6 +111,8 @@ private:
     bool modified_ = false;
     std::string pathName_;
     std::vector<ILadderDocView*> views_;
+    // Symbols and comments drawn beside the elements follow every change of the comments.
+    CCommentSubscription commentWatch_;
 };
 
 }  // namespace varno

@@ -104,6 +104,58 @@ TEST(CommentList, EditsMarkTheListModified) {
     EXPECT_EQ(list.Groups().size(), 11u);
 }
 
+TEST(CommentList, ListenersHearEachEditOnceAndBatchesOnceInAll) {
+    CCommentList list;
+    int calls = 0;
+    CCommentSubscription watch = list.Subscribe([&] { ++calls; });
+    list.AddOrReplace(Item('X', 0, 0, "QUIET"));  // the loaders' step: no one is told
+    EXPECT_EQ(calls, 0);
+    list.SetComment(Addr('X', 0, 1), "A", "", "");
+    list.ReplaceAt(*list.FindGroup("X"), 0, Item('X', 0, 0, "B"));
+    list.Delete(Addr('X', 0, 1));
+    EXPECT_EQ(calls, 3);
+    list.Delete(Addr('X', 7, 1));  // nothing there: nothing changed
+    list.ReplaceAt(*list.FindGroup("X"), 9, Item('X', 0, 0, "C"));
+    list.SetComment(Addr('L', 1), "NOGROUP", "", "");
+    EXPECT_EQ(calls, 3);
+    {
+        CCommentList::CChangeBatch outer(list);
+        list.SetComment(Addr('Y', 0, 0), "Y", "", "");
+        {
+            CCommentList::CChangeBatch inner(list);
+            list.SetComment(Addr('Y', 0, 1), "Y1", "", "");
+        }
+        EXPECT_EQ(calls, 3);
+    }
+    EXPECT_EQ(calls, 4);
+    list.ParseCommentFile("R0001\tR1\r\n");
+    list.Reset();
+    EXPECT_EQ(calls, 6);
+}
+
+TEST(CommentList, CancelledOrOutlivingSubscriptionsAreSafe) {
+    int first = 0;
+    int second = 0;
+    CCommentSubscription keep;
+    {
+        CCommentList list;
+        CCommentSubscription a = list.Subscribe([&] { ++first; });
+        // The first listener cancels the second while both are being told.
+        CCommentSubscription b;
+        a = list.Subscribe([&] {
+            ++first;
+            b.Cancel();
+        });
+        b = list.Subscribe([&] { ++second; });
+        list.SetComment(Addr('X', 0, 0), "S", "", "");
+        EXPECT_EQ(first, 1);  // the replaced first subscription was cancelled
+        EXPECT_EQ(second, 0);
+        keep = list.Subscribe([&] { ++second; });
+    }
+    keep.Cancel();  // the list is gone
+    EXPECT_EQ(second, 0);
+}
+
 TEST(CommentGroup, AddressTextsAndLinearIndex) {
     CCommentGrp group("D");
     group.AddOrReplace(Item('D', 12000, -1, "wide"));

@@ -45,13 +45,14 @@ TEST(CommentText, ExportWritesAddressAndComment1OfItemsThatHaveOne) {
     EXPECT_FALSE(error.empty());
 }
 
-TEST(CommentText, LoadedLinesReplaceComment1ByPosition) {
+TEST(CommentText, LinesWithoutAGroupAddressReplaceComment1ByPosition) {
     CCommentList list;
     CCommentGrp& x = FillX(list);
     list.SetModified(false);
-    // Whole lines, tabs and addresses included; only the line ends go.
-    LoadCommentText(list, x, "one\r\nX0000.1\ttwo\n\nfour");
-    EXPECT_EQ(Comment1s(x), (std::vector<std::string>{"one", "X0000.1\ttwo", "", "four", "c4"}));
+    // Whole lines, tabs and other letters' addresses included; only the line ends go.
+    LoadCommentText(list, x, "one\r\nY0000.1\ttwo\n\nX0000.9\tfour");
+    EXPECT_EQ(Comment1s(x),
+              (std::vector<std::string>{"one", "Y0000.1\ttwo", "", "X0000.9\tfour", "c4"}));
     EXPECT_EQ(x.GetAt(1).symbol, "S1");
     EXPECT_EQ(x.GetAt(1).comment2, "d1");
     EXPECT_EQ(x.GetAt(1).AddressText(), "X0000.1");
@@ -64,17 +65,44 @@ TEST(CommentText, LoadedLinesReplaceComment1ByPosition) {
     EXPECT_EQ(Comment1s(*small.FindGroup("Y")), (std::vector<std::string>{"1", "2"}));
 }
 
-TEST(CommentText, ExportThenLoadShiftsOverItemsWithoutComment1) {
+TEST(CommentText, AddressedLinesGoToTheirOwnItem) {
+    CCommentList list;
+    CCommentGrp& x = FillX(list);
+    list.AddOrReplace({Addr('X', 0), "BYTE", "whole byte", ""});  // X0000 sorts first
+    ASSERT_EQ(x.GetSize(), 6u);
+    // Out of order, a byte address, an address the group lacks, a TAB in the text, a
+    // positional line among them (line 4, item 4 = X0000.3), and a line past the items.
+    LoadCommentText(list, x,
+                    "X0000.4\tfour\r\nX0000\tbyte\r\nX0001.0\tnobody\r\nX0000.0\ta\tb\r\n"
+                    "plain\r\nX0000.2\ttwo\r\nbeyond\r\n");
+    EXPECT_EQ(Comment1s(x),
+              (std::vector<std::string>{"byte", "a\tb", "c1", "two", "plain", "four"}));
+    EXPECT_EQ(x.GetAt(5).symbol, "S4");
+    EXPECT_EQ(x.GetSize(), 6u);
+    EXPECT_EQ(list.FindItem(Addr('X', 1, 0)), nullptr);
+}
+
+TEST(CommentText, ExportThenLoadKeepsEveryComment1OnItsAddress) {
     CCommentList list;
     CCommentGrp& x = FillX(list);
     list.ReplaceAt(x, 1, {Addr('X', 0, 1), "S1", "", ""});
     test::CTempDir dir;
     ASSERT_TRUE(ExportComments(x, dir.File("x.txt")));
+    // Exported with a gap at X0000.1, then changed, then loaded back: each text returns to
+    // its own address and the gap stays empty.
+    list.ReplaceAt(x, 3, {Addr('X', 0, 3), "S3", "changed", "d3"});
     ASSERT_TRUE(LoadComments(list, x, dir.File("x.txt")));
-    // Four lines for five items: c2 lands on item 1, and so on; item 4 keeps its own.
-    EXPECT_EQ(Comment1s(x), (std::vector<std::string>{"X0000.0\tc0", "X0000.2\tc2", "X0000.3\tc3",
-                                                      "X0000.4\tc4", "c4"}));
+    EXPECT_EQ(Comment1s(x), (std::vector<std::string>{"c0", "", "c2", "c3", "c4"}));
     EXPECT_FALSE(LoadComments(list, x, dir.File("missing.txt")));
+}
+
+TEST(CommentText, LoadTellsListenersOnce) {
+    CCommentList list;
+    CCommentGrp& x = FillX(list);
+    int calls = 0;
+    CCommentSubscription watch = list.Subscribe([&] { ++calls; });
+    LoadCommentText(list, x, "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(calls, 1);
 }
 
 }  // namespace
