@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "app/shell/app_fonts.h"
 #include "app/shell/app_translation.h"
 #include "app/shell/main_frame.h"
 #include "platform/string_table.h"
@@ -32,12 +33,15 @@ int main(int argc, char** argv) {
     if (!varno::InstallQtTranslation(app, lang)) {
         std::fprintf(stderr, "varno: Qt's Chinese texts (qtbase_zh_CN) are not installed\n");
     }
+    varno::InstallFontSubstitutions();
 
     varno::CMainFrame frame;
-    frame.show();
+    // A project named at start-up is opened whatever its extension, and is not added to the
+    // recent files.
     const QStringList args = parser.positionalArguments();
     if (!args.isEmpty()) {
         frame.OpenProjectPath(args.first());
     }
+    frame.show();
     return QApplication::exec();
 }

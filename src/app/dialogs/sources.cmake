@@ -1,4 +1,5 @@
 list(APPEND VARNO_APP_SOURCES
+    dialogs/add_sub_program_dlg.cpp
     dialogs/bat_edit_dlg.cpp
     dialogs/data_table_dlg.cpp
     dialogs/edit_comment_dlg.cpp
@@ -11,4 +12,5 @@ list(APPEND VARNO_APP_SOURCES
     dialogs/net_comment_dlg.cpp
     dialogs/operand_table_model.cpp
     dialogs/qt_editor_dialogs.cpp
+    dialogs/version_dlg.cpp
 )

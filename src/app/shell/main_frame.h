@@ -1,52 +1,162 @@
-// The main window: the multiple-document area, the output bar and the workspace bar.
+// CMainFrame: the main window. The multiple-document area with the registered document types,
+// the menus and toolbars built from one command table, the status bar with its five panes, the
+// output bar at the bottom and the workspace at the left, and the project commands (New, Open,
+// the recent files, Close Workspace, Import ROM File, Options) carried out through the
+// application object CVARNOApp.
+//
+// Docking bars: every bar is added with AddDockBar (identifier and side); its place, its
+// visibility and its sizes are then stored on closing and restored at the next start, under
+// "VARNO_BarState" and the "VARNO_BarState-SCBar-<id>" groups of the settings.
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <optional>
+#include <string>
 
+#include "app/shell/document_types.h"
 #include "app/shell/qt_message_service.h"
+#include "app/shell/shell_settings.h"
 #include "platform/output.h"
 #include "project/varno_app.h"
 
-class QDockWidget;
+class QLabel;
 class QMdiArea;
-class QPlainTextEdit;
-class QTreeWidget;
+class QMenu;
+class QToolBar;
 
 namespace varno {
+
+class CCommandTable;
+class COutputBar;
+class CWorkspace;
 
 class CMainFrame final : public QMainWindow, public IOutput {
     Q_OBJECT
 
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
+    // --- Output ------------------------------------------------------------------------------
+    // Shows the output bar and appends the line (GBK).
     void AppendLine(const std::string& line) override;
     void ClearOutput() override;
 
-    // Opens a project file; an empty path fails quietly, a project that does not open is
-    // reported to the user. The result says whether the project is open.
+    // --- Project -------------------------------------------------------------------------------
+    // Creates the project at the path (not added to the recent files); false and "New project
+    // failed!" when it cannot be created. An empty path does nothing.
+    bool NewProject(const QString& path);
+    // Closes the workspace, then opens the project ("Open project failed!" when it does not
+    // open). Cancel to the question about the open project's changes keeps that project.
     bool OpenProjectPath(const QString& path);
-    CVARNOApp& App() { return app_; }
-    bool IsProjectOpen() const { return projectOpen_; }
+    // Closes every document window first.
+    bool OpenProjectFile(const QString& path);
+    // Asks about a modified project; Yes (or nothing to save) clears and hides the tree.
+    bool CloseWorkspace();
+    // Closes every document window and opens the tree's project again.
+    bool ReopenProject();
+    // Closes every document window as the user would; false when one stays open.
+    bool CloseAllDocuments();
+    // A ".VP3" path opens as a project; any other path as a document of the type its
+    // extension names (an open one is activated).
+    QMdiSubWindow* OpenDocumentFile(const QString& path);
+    bool IsProjectOpen() const;
+    // The commands with their dialogs.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnRecentFile(int index);
+    void OnCloseWorkspace();
+    void OnImportRom();
+    void OnOptions();
+    void OnAbout();
 
+    // --- Ladder documents, for the workspace ----------------------------------------------------
+    // The window of the program, activated, or a new one; "File create failed!" when the
+    // program list has no such program.
+    QMdiSubWindow* OpenProgram(const std::string& name);
+    // See LadderCloseDecision: -1 when a changed ladder file stopped the walk, 1 when a window
+    // was closed, else 0.
+    int CloseLadderDocuments(bool check);
+    void CloseProgramDocument(const std::string& name);
+    // which 0: all but the comment windows; 1: all but the ladders; 2: all but the tree's labels.
+    void UpdateProjectViews(int which);
+    void UpdateAllDocuments();
+
+    // --- Parts for the windows that plug in ----------------------------------------------------
+    CVARNOApp& App() { return app_; }
+    IMessageService& Messages() { return messages_; }
+    CDocumentTypes& DocumentTypes() { return *documentTypes_; }
+    CCommandTable& Commands() { return *commands_; }
+    CShellSettings& Settings() { return settings_; }
     QMdiArea* MdiArea() const { return mdiArea_; }
-    QDockWidget* OutputBar() const { return outputBar_; }
-    QDockWidget* WorkspaceBar() const { return workspaceBar_; }
-    QPlainTextEdit* OutputEdit() const { return outputEdit_; }
+    COutputBar* OutputBar() const { return outputBar_; }
+    CWorkspace* Workspace() const { return workspace_; }
+    QToolBar* MainToolBar() const { return mainToolBar_; }
+    QToolBar* LadderToolBar() const { return ladderToolBar_; }
+    // Pane 900 of the status bar, for the ladder view's "ln%d,col%d".
+    QLabel* StatusPane() const { return statusPane_; }
+    QMenu* FileMenu() const { return fileMenu_; }
+    void AddDockBar(QDockWidget* bar, int barId, Qt::DockWidgetArea area);
+    // Enabled and checked states of every command again; windows call it when theirs change.
+    void UpdateCommandStates();
+
+    // The path dialog of the Options commands in the workspace: the stored path in, the new
+    // one out (nullopt for Cancel). Unset, those commands are disabled.
+    std::function<std::optional<std::string>(QWidget* parent, const std::string& path)> pathDialog;
+
+signals:
+    // The windows of the kind should show the project's data again.
+    void ViewsUpdateRequested(varno::DocKind kind);
+    void ProjectOpened();
+    void ProjectClosed();
 
 protected:
-    // Quitting asks to save a modified project first; Cancel keeps the window open.
+    // Quitting asks about the project, then each document window about its changes; a Cancel
+    // keeps the window open. The bars' layout is stored.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateCommands();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateStatusBar();
+    void UpdateMenusForActiveWindow();
+    void RebuildRecentMenu();
+    void UpdateTitle();
+    void CyclePane(int step);
+    void RunOnActiveDocument(int id);
+    bool CanRunOnActiveDocument(int id) const;
+    void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    void UpdateLockIndicators();
+
     QMdiArea* mdiArea_;
-    QDockWidget* outputBar_;
-    QPlainTextEdit* outputEdit_;
-    QDockWidget* workspaceBar_;
-    QTreeWidget* workspaceTree_;
     CQtMessageService messages_;
     CVARNOApp app_;
-    bool projectOpen_ = false;
+    CShellSettings settings_;
+    CDocumentTypes* documentTypes_;
+    CCommandTable* commands_;
+    COutputBar* outputBar_;
+    CWorkspace* workspace_;
+    QToolBar* mainToolBar_ = nullptr;
+    QToolBar* ladderToolBar_ = nullptr;
+    QLabel* statusPane_ = nullptr;
+    QLabel* lockPanes_[3] = {};
+    bool locks_[3] = {};
+    QMenu* fileMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QList<QAction*> recentActions_;
+    QList<QAction*> documentMenuActions_;
+    QList<CDockBarEntry> dockBars_;
+    bool layoutRestored_ = false;
+    bool destroying_ = false;
 };
 
 }  // namespace varno

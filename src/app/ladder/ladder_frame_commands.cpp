@@ -1,0 +1,151 @@
+// The ladder window's own command table: each command of the list run on this window's view,
+// and the menus, pop-ups, toolbar and keys built from it.
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <map>
+
+#include "app/ladder/ladder_command_ids.h"
+#include "app/ladder/ladder_commands.h"
+#include "app/ladder/ladder_frame.h"
+#include "app/ladder/ladder_widget.h"
+#include "app/qt_text.h"
+#include "platform/strings/app_ladder.h"
+
+namespace varno {
+
+std::function<void()> CLadderFrame::Handler(int id) {
+    using ViewCommand = void (CLadderView::*)();
+    static const std::map<int, ViewCommand> viewCommands = {
+        {ID_INSERT_COMMENT, &CLadderView::OnInsertComment},
+        {ID_INSERT_ROW, &CLadderView::OnInsertRow},
+        {ID_INSERT_ROW_AFTER, &CLadderView::OnInsertRowAfter},
+        {ID_DELETE_ROW, &CLadderView::OnDeleteRow},
+        {ID_CONTACT, &CLadderView::OnContact},
+        {ID_COIL, &CLadderView::OnCoil},
+        {ID_FUNCTION, &CLadderView::OnFunction},
+        {ID_LINE_RIGHT, &CLadderView::OnLineRight},
+        {ID_LINE_DOWN, &CLadderView::OnLineDown},
+        {ID_DELETE_LINE_DOWN, &CLadderView::OnDeleteLineDown},
+        {ID_LINE_UP, &CLadderView::OnLineUp},
+        {ID_DELETE_LINE_UP, &CLadderView::OnDeleteLineUp},
+        {ID_ELEM_COMMENT, &CLadderView::OnElemComment},
+        {ID_PROPERTY, &CLadderView::OnProperty},
+        {ID_BACKSPACE, &CLadderView::OnBackspace},
+        {ID_DELETE, &CLadderView::OnDelete},
+        {ID_CUT, &CLadderView::OnCut},
+        {ID_PASTE, &CLadderView::OnPaste},
+        {ID_UNDO, &CLadderView::OnUndo},
+        {ID_REDO, &CLadderView::OnRedo},
+        {ID_FIND, &CLadderView::OnFind},
+        {ID_REPEAT, &CLadderView::OnRepeat},
+        {ID_EDIT_BATCH, &CLadderView::OnEditBatch},
+        {ID_KEY_RIGHT, &CLadderView::OnKeyRight},
+        {ID_KEY_LEFT, &CLadderView::OnKeyLeft},
+        {ID_KEY_DOWN, &CLadderView::OnKeyDown},
+        {ID_KEY_UP, &CLadderView::OnKeyUp},
+        {ID_PAGE_DOWN, &CLadderView::OnPageDown},
+        {ID_PAGE_UP, &CLadderView::OnPageUp},
+        {ID_CTRL_END, &CLadderView::OnCtrlEnd},
+        {ID_CTRL_HOME, &CLadderView::OnCtrlHome},
+    };
+    if (auto it = viewCommands.find(id); it != viewCommands.end()) {
+        const ViewCommand run = it->second;
+        return [this, run] { (view_.get()->*run)(); };
+    }
+    switch (id) {
+        case ID_COPY:
+            return [this] { view_->OnCopy(); };
+        case ID_FUNCTION_BOX:
+            return [this] {
+                const QVariant number = functionBox_ ? functionBox_->currentData() : QVariant();
+                view_->OnFunctionBox(number.isValid() ? number.toInt() : 0);
+            };
+        case ID_SAVE:
+            return [this] { Save(); };
+        case ID_SAVE_AS:
+            return [this] { SaveAs(); };
+        case ID_COMPILE:
+            return [this] { Compile(); };
+        case ID_GENERATE_ROM:
+            return [this] { GenerateRom(); };
+        case ID_PRINT:
+            return [this] { Print(); };
+        case ID_PRINT_PREVIEW:
+            return [this] { PrintPreview(); };
+        case ID_EXPORT_PDF:
+            return [this] { ExportPdf(); };
+        default:
+            return {};
+    }
+}
+
+void CLadderFrame::AddCommands() {
+    for (const CLadderCommand& command : LadderCommands()) {
+        CCommandSpec spec;
+        spec.id = command.id;
+        spec.text = command.text;
+        spec.run = [this, run = Handler(command.id)] {
+            run();
+            RefreshState();
+        };
+        switch (command.id) {
+            case ID_PASTE:
+                spec.enabled = [this] { return view_->CanPaste(); };
+                break;
+            case ID_UNDO:
+                spec.enabled = [this] { return doc_->CanUndo(); };
+                break;
+            case ID_REDO:
+                spec.enabled = [this] { return doc_->CanRedo(); };
+                break;
+            case ID_COMPILE:
+            case ID_GENERATE_ROM:
+                spec.enabled = [this] { return context_.app != nullptr; };
+                break;
+            default:
+                break;
+        }
+        QAction* action = commands_->Add(std::move(spec));
+        action->setShortcuts(command.keys);
+        if (!command.keys.isEmpty()) {
+            keyedCommands_.push_back(command.id);
+        }
+    }
+    // Save's key is the main window's; a window on its own gives it here.
+    commands_->Action(ID_SAVE)->setShortcut(QKeySequence::Save);
+}
+
+int CLadderFrame::Accelerator(const QKeyEvent& event) const {
+    const QKeySequence key(event.keyCombination());
+    for (int id : keyedCommands_) {
+        if (commands_->Action(id)->shortcuts().contains(key)) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+void CLadderFrame::BuildMenus() {
+    menus_ = BuildLadderMenus(*commands_, this, true);
+    for (QMenu* menu : menus_) {
+        menuBar()->addMenu(menu);
+    }
+    popups_ = BuildLadderPopups(*commands_, this);
+    widget_->showPopup = [this](LadderPopup which, const QPoint& at) {
+        commands_->UpdateStates();
+        Popup(which)->popup(at);
+    };
+}
+
+void CLadderFrame::BuildToolBar() {
+    toolBar_ = addToolBar(Tr(IDS_LADDER_TOOLBAR));
+    toolBar_->setObjectName("LadderToolBar");
+    functionBox_ = FillLadderToolBar(toolBar_, *commands_);
+    connect(functionBox_, &QComboBox::activated, widget_,
+            [this] { widget_->setFocus(Qt::OtherFocusReason); });
+}
+
+}  // namespace varno

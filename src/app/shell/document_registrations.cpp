@@ -1,0 +1,13 @@
+#include "app/shell/document_registrations.h"
+
+#include "app/shell/main_frame.h"
+
+namespace varno {
+
+// The ladder, instruction, comment and parameter windows add their Register call here, in that
+// order, as each is built; until then their workspace commands stay disabled.
+void RegisterDocumentTypes(CMainFrame& frame) {
+    (void)frame;
+}
+
+}  // namespace varno

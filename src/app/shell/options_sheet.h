@@ -1,0 +1,41 @@
+// Options (command 32916): the property sheet "Options" without an Apply button. Its first
+// page is the Build page (the target file name); the Ladder page follows when it is added.
+#pragma once
+
+#include <QDialog>
+
+#include "project/options_values.h"
+
+class QLineEdit;
+class QTabWidget;
+
+namespace varno {
+
+class CBuildProp final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CBuildProp(QWidget* parent);
+    QLineEdit* RomName() const { return romName_; }
+
+private:
+    QLineEdit* romName_;
+};
+
+class COptionsSheet final : public QDialog {
+    Q_OBJECT
+
+public:
+    COptionsSheet(const COptionsValues& values, QWidget* parent);
+    // The pages' values; ApplyOptions takes them on OK.
+    COptionsValues Values() const;
+    CBuildProp* BuildPage() const { return build_; }
+    QTabWidget* Pages() const { return pages_; }
+
+private:
+    COptionsValues values_;
+    QTabWidget* pages_;
+    CBuildProp* build_;
+};
+
+}  // namespace varno

@@ -1,0 +1,31 @@
+// The values of the Options sheet: the Build page's target file name and the Ladder page's
+// display settings (show symbol is not on the sheet), and the rules by which OK takes them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "project/font_record.h"
+
+namespace varno {
+
+class CVARNOApp;
+
+struct COptionsValues {
+    std::string romName;  // GBK
+    int showGrid = 1;
+    int showLineNo = 1;
+    int showComment2 = 0;
+    std::uint32_t gridColor = 0;
+    int cellWidth = 0;
+    int cellHeight = 0;
+    CLogFont font;
+};
+
+// The pages' initial values, from the open project's settings.
+COptionsValues OptionsFromApp(const CVARNOApp& app);
+// OK: an empty target name becomes "DST.PLC", a width below 10 becomes 10 and a height below 5
+// becomes 10; the settings are marked modified.
+void ApplyOptions(CVARNOApp& app, const COptionsValues& values);
+
+}  // namespace varno
