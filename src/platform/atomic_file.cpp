@@ -1,9 +1,12 @@
 #include "platform/atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,6 +20,77 @@ mode_t CurrentUmask() {
     mode_t mask = umask(0);
     umask(mask);
     return mask;
+}
+
+constexpr char TEMP_SUFFIX[] = ".tmp-XXXXXX";
+constexpr std::size_t TEMP_SUFFIX_LENGTH = sizeof(TEMP_SUFFIX) - 1;
+
+// Creates the temporary file and locks it. A cleaner in another process may remove the file
+// between its creation and the lock; then the next name is tried.
+int CreateLockedTemporary(const std::string& path, std::string& tempPath) {
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        std::vector<char> pattern(path.begin(), path.end());
+        pattern.insert(pattern.end(), TEMP_SUFFIX, TEMP_SUFFIX + sizeof(TEMP_SUFFIX));
+        int fd = mkstemp(pattern.data());
+        if (fd < 0) {
+            return -1;
+        }
+        struct stat held {};
+        struct stat named {};
+        if (flock(fd, LOCK_EX) == 0 && fstat(fd, &held) == 0 && stat(pattern.data(), &named) == 0 &&
+            held.st_ino == named.st_ino && held.st_dev == named.st_dev) {
+            tempPath = pattern.data();
+            return fd;
+        }
+        close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool IsTemporaryName(const std::string& name, const std::string& base) {
+    if (name.size() != base.size() + TEMP_SUFFIX_LENGTH ||
+        name.compare(0, base.size(), base) != 0 || name.compare(base.size(), 5, ".tmp-") != 0) {
+        return false;
+    }
+    for (std::size_t i = base.size() + 5; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (!std::isalnum(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Removes the temporary files of path that no living save holds.
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!IsTemporaryName(name, base)) {
+            continue;
+        }
+        const std::string temp = (slash == std::string::npos ? "" : folder) + name;
+        int fd = open(temp.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat held {};
+        struct stat named {};
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+            lstat(temp.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
+            held.st_dev == named.st_dev) {
+            unlink(temp.c_str());
+        }
+        close(fd);
+    }
+    closedir(dir);
 }
 
 }  // namespace
@@ -35,21 +109,17 @@ CAtomicFile::CAtomicFile(std::string path, std::size_t bufferSize) : path_(std::
         }
         mode = st.st_mode & 07777;
     }
-    std::vector<char> pattern(path_.begin(), path_.end());
-    static const char suffix[] = ".tmp-XXXXXX";
-    pattern.insert(pattern.end(), suffix, suffix + sizeof(suffix));
-    int fd = mkstemp(pattern.data());
-    if (fd < 0) {
+    lockFd_ = CreateLockedTemporary(path_, tempPath_);
+    if (lockFd_ < 0) {
         throw CFileException(
             path_, std::string("cannot create a temporary file: ") + std::strerror(errno));
     }
-    tempPath_ = pattern.data();
-    fchmod(fd, mode);
-    close(fd);
+    fchmod(lockFd_, mode);
     std::string error;
     archive_ = CFileArchive::Open(tempPath_, CFileArchive::Mode::Write, bufferSize, &error);
     if (!archive_) {
         std::remove(tempPath_.c_str());
+        close(lockFd_);
         throw CFileException(path_, error);
     }
 }
@@ -59,6 +129,9 @@ CAtomicFile::~CAtomicFile() {
         archive_.reset();
         std::remove(tempPath_.c_str());
     }
+    if (lockFd_ >= 0) {
+        close(lockFd_);
+    }
 }
 
 void CAtomicFile::Commit() {
@@ -67,6 +140,9 @@ void CAtomicFile::Commit() {
         throw CFileException(path_, std::strerror(errno));
     }
     committed_ = true;
+    close(lockFd_);
+    lockFd_ = -1;
+    RemoveStaleTemporaries(path_);
 }
 
 void SaveFileAtomically(const std::string& path, const std::function<void(CArchive&)>& writer,

@@ -1,5 +1,8 @@
 // Saving a file without ever destroying the previous one: the bytes go to a temporary file in
-// the same folder, which replaces the target only once it is complete and on disk.
+// the same folder, NAME.tmp-XXXXXX, which replaces the target only once it is complete and on
+// disk. The saving process holds a lock on its temporary file; the lock dies with the process,
+// so a temporary file nobody holds is what a killed save left behind, and the next successful
+// save of the same file removes it.
 #pragma once
 
 #include <functional>
@@ -21,12 +24,14 @@ public:
     CAtomicFile& operator=(const CAtomicFile&) = delete;
 
     CArchive& Archive() { return *archive_; }
-    // Puts the new file in place of the old one; throws CFileException on failure.
+    // Puts the new file in place of the old one and removes temporary files of killed saves of
+    // the same file; throws CFileException on failure.
     void Commit();
 
 private:
     std::string path_;
     std::string tempPath_;
+    int lockFd_ = -1;
     std::unique_ptr<CFileArchive> archive_;
     bool committed_ = false;
 };

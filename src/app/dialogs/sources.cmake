@@ -4,6 +4,7 @@ list(APPEND VARNO_APP_SOURCES
     dialogs/data_table_dlg.cpp
     dialogs/edit_comment_dlg.cpp
     dialogs/element_set.cpp
+    dialogs/file_watch_dlg.cpp
     dialogs/find_dlg.cpp
     dialogs/func_set.cpp
     dialogs/lad_prop.cpp

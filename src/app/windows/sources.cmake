@@ -1,2 +1,5 @@
 list(APPEND VARNO_APP_SOURCES
+    windows/instruct_doc.cpp
+    windows/instruct_frame.cpp
+    windows/instruct_view.cpp
 )
