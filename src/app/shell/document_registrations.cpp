@@ -1,5 +1,6 @@
 #include "app/shell/document_registrations.h"
 
+#include "app/ladder/ladder_registration.h"
 #include "app/shell/main_frame.h"
 
 namespace varno {
@@ -7,7 +8,7 @@ namespace varno {
 // The ladder, instruction, comment and parameter windows add their Register call here, in that
 // order, as each is built; until then their workspace commands stay disabled.
 void RegisterDocumentTypes(CMainFrame& frame) {
-    (void)frame;
+    RegisterLadderWindow(frame);
 }
 
 }  // namespace varno
