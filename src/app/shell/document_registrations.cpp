@@ -2,6 +2,7 @@
 
 #include "app/ladder/ladder_registration.h"
 #include "app/shell/main_frame.h"
+#include "app/windows/instruct_registration.h"
 
 namespace varno {
 
@@ -9,6 +10,7 @@ namespace varno {
 // order, as each is built; until then their workspace commands stay disabled.
 void RegisterDocumentTypes(CMainFrame& frame) {
     RegisterLadderWindow(frame);
+    RegisterInstructWindow(frame);
 }
 
 }  // namespace varno
