@@ -75,6 +75,8 @@ QMdiSubWindow* CDocumentTypes::Open(DocKind kind, const CDocumentRequest& reques
     window->setProperty(KIND_PROPERTY, Index(kind));
     window->setProperty(KEY_PROPERTY, NormalKey(request.key));
     connect(window, &QObject::destroyed, this, &CDocumentTypes::WindowsChanged);
+    // Ladders and lists are wide and long: a new window takes most of the area, cascaded.
+    window->resize(area_->viewport()->size() * 0.85);
     window->show();
     area_->setActiveSubWindow(window);
     emit WindowsChanged();
