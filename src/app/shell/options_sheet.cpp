@@ -6,10 +6,28 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/dialogs/ladder_prop_page.h"
 #include "app/qt_text.h"
 #include "platform/strings/app_shell.h"
 
 namespace varno {
+
+namespace {
+
+// The display settings the Ladder page shows and edits, as the sheet's values hold them.
+CDisplaySettings DisplayOf(const COptionsValues& values) {
+    CDisplaySettings display;
+    display.showGrid = values.showGrid;
+    display.showLineNo = values.showLineNo;
+    display.showComment2 = values.showComment2;
+    display.gridColor = values.gridColor;
+    display.cellWidth = values.cellWidth;
+    display.cellHeight = values.cellHeight;
+    display.font = values.font;
+    return display;
+}
+
+}  // namespace
 
 CBuildProp::CBuildProp(QWidget* parent) : QWidget(parent), romName_(new QLineEdit(this)) {
     romName_->setObjectName("edit1034");
@@ -18,10 +36,16 @@ CBuildProp::CBuildProp(QWidget* parent) : QWidget(parent), romName_(new QLineEdi
 }
 
 COptionsSheet::COptionsSheet(const COptionsValues& values, QWidget* parent)
-    : QDialog(parent), values_(values), pages_(new QTabWidget(this)), build_(new CBuildProp(this)) {
+    : QDialog(parent),
+      values_(values),
+      pages_(new QTabWidget(this)),
+      build_(new CBuildProp(this)),
+      ladder_(new CLadderProp(this)) {
     setWindowTitle(Tr(IDS_OPTIONS_CAPTION));
     build_->RomName()->setText(FromGbk(values.romName));
     pages_->addTab(build_, Tr(IDS_BUILD_PAGE));
+    ladder_->Load(DisplayOf(values));
+    pages_->addTab(ladder_, ladder_->windowTitle());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -34,6 +58,15 @@ COptionsSheet::COptionsSheet(const COptionsValues& values, QWidget* parent)
 COptionsValues COptionsSheet::Values() const {
     COptionsValues values = values_;
     values.romName = ToGbk(build_->RomName()->text());
+    CDisplaySettings display = DisplayOf(values);
+    ladder_->Apply(display);
+    values.showGrid = display.showGrid;
+    values.showLineNo = display.showLineNo;
+    values.showComment2 = display.showComment2;
+    values.gridColor = display.gridColor;
+    values.cellWidth = display.cellWidth;
+    values.cellHeight = display.cellHeight;
+    values.font = display.font;
     return values;
 }
 

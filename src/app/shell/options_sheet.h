@@ -1,5 +1,6 @@
-// Options (command 32916): the property sheet "Options" without an Apply button. Its first
-// page is the Build page (the target file name); the Ladder page follows when it is added.
+// Options (command 32916): the property sheet "Options" without an Apply button: the Build
+// page (the target file name), then the Ladder page (grid, line numbers, comment 2, font, cell
+// size).
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,8 @@ class QLineEdit;
 class QTabWidget;
 
 namespace varno {
+
+class CLadderProp;
 
 class CBuildProp final : public QWidget {
     Q_OBJECT
@@ -30,12 +33,14 @@ public:
     // The pages' values; ApplyOptions takes them on OK.
     COptionsValues Values() const;
     CBuildProp* BuildPage() const { return build_; }
+    CLadderProp* LadderPage() const { return ladder_; }
     QTabWidget* Pages() const { return pages_; }
 
 private:
     COptionsValues values_;
     QTabWidget* pages_;
     CBuildProp* build_;
+    CLadderProp* ladder_;
 };
 
 }  // namespace varno

@@ -1,13 +1,16 @@
 // The project commands through their real dialogs and message boxes, start-up and quitting, the
 // settings, and a whole session as a person would go through it without a ladder window.
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
+#include "app/dialogs/ladder_prop_page.h"
 #include "app/shell/command_ids.h"
 #include "app/shell/command_table.h"
 #include "app/shell/main_frame.h"
@@ -175,16 +178,13 @@ private slots:
         QVERIFY(text.contains("Other.xyz"));
     }
 
-    // Options: height 3 and width 3 become 10, an empty target name "DST.PLC".
+    // Options: height 3 and width 3 typed on the Ladder page become 10, an empty target name
+    // "DST.PLC", a ticked comment 2 is kept.
     void OptionsSheetOkRules() {
         CMainFrame frame;
         frame.show();
         QVERIFY(frame.NewProject(Path("Opt.KPJ")));
         ForgetChanges(frame);
-        CDisplaySettings display = frame.App().Display();
-        display.cellWidth = 3;
-        display.cellHeight = 3;
-        frame.App().SetDisplay(display);
         CProjectFiles files = frame.App().Files();
         files.romName = "OLD.PLC";
         frame.App().SetFiles(files);
@@ -197,12 +197,26 @@ private slots:
             QCOMPARE(name->text(), QString("OLD.PLC"));
             name->selectAll();
             QTest::keyClick(name, Qt::Key_Delete);
+            auto* tabs = sheet->findChild<QTabWidget*>();
+            QCOMPARE(tabs->tabText(1), QString("Ladder"));
+            tabs->setCurrentIndex(1);
+            auto* page = qobject_cast<CLadderProp*>(tabs->widget(1));
+            QVERIFY(page != nullptr);
+            QTRY_VERIFY(page->Comment2Box()->isVisible());
+            for (QSpinBox* box : {page->WidthBox(), page->HeightBox()}) {
+                box->selectAll();
+                QTest::keyClicks(box, "3");
+            }
+            // On the box itself: the widget is wider than its box and label.
+            QCheckBox* comment2 = page->Comment2Box();
+            QTest::mouseClick(comment2, Qt::LeftButton, {}, QPoint(8, comment2->height() / 2));
             test::PressDialogButton(sheet, QDialogButtonBox::Ok);
         });
         frame.Commands().Run(ID_OPTIONS);
         QCOMPARE(frame.App().Files().romName, std::string("DST.PLC"));
         QCOMPARE(frame.App().Display().cellWidth, 10);
         QCOMPARE(frame.App().Display().cellHeight, 10);
+        QCOMPARE(frame.App().Display().showComment2, 1);
         QVERIFY(frame.App().IsSettingsModified());
 
         frame.App().SetSettingsModified(false);
