@@ -54,7 +54,7 @@ struct CPen {
 // A font as the project describes it (the 60-byte record): the face (GBK), the height in
 // logical units (negative: the character height; positive: the cell height including the
 // internal leading), the weight (0 or 400 normal, 700 bold) and the style flags.
-struct CFontSpec {
+struct CFontDesc {
     std::string face;
     int height = -18;
     int weight = 0;
@@ -63,10 +63,10 @@ struct CFontSpec {
     bool strikeOut = false;
 
     // From the project's record; a record without a face is the default "Courier New" -18.
-    static CFontSpec FromLogFont(const CLogFont& record);
+    static CFontDesc FromLogFont(const CLogFont& record);
     // The character height in logical units (the em size a toolkit asks for).
     int PixelSize() const;
-    bool operator==(const CFontSpec&) const = default;
+    bool operator==(const CFontDesc&) const = default;
 };
 
 // Alignment flags of DrawText; horizontal and vertical ones combine with |.
@@ -84,18 +84,18 @@ class ITextMeasure {
 public:
     virtual ~ITextMeasure() = default;
     // Width of the text (GBK) drawn in the font.
-    virtual int TextWidth(const CFontSpec& font, std::string_view text) = 0;
+    virtual int TextWidth(const CFontDesc& font, std::string_view text) = 0;
     // Height of the text "X" in the font: one text line.
-    virtual int TextHeight(const CFontSpec& font) = 0;
+    virtual int TextHeight(const CFontDesc& font) = 0;
 };
 
 // A fixed-pitch estimate for surfaces without font metrics: every byte is 0.6 em wide (a
 // double-byte character two of them, which holds its glyph), rounded up, and a line is 1.15 em.
 class CFixedPitchMeasure final : public ITextMeasure {
 public:
-    int TextWidth(const CFontSpec& font, std::string_view text) override;
-    int TextHeight(const CFontSpec& font) override;
-    static int CharWidth(const CFontSpec& font);
+    int TextWidth(const CFontDesc& font, std::string_view text) override;
+    int TextHeight(const CFontDesc& font) override;
+    static int CharWidth(const CFontDesc& font);
 };
 
 class IDrawSurface : public ITextMeasure {
@@ -105,7 +105,7 @@ public:
     // Lines and outlines use the pen, Rectangle and Ellipse fill with the brush.
     virtual void SetPen(const CPen& pen) = 0;
     virtual void SetBrush(Color color) = 0;
-    virtual void SetFont(const CFontSpec& font) = 0;
+    virtual void SetFont(const CFontDesc& font) = 0;
     virtual void SetTextColor(Color color) = 0;
     // A line from the current position to the point, the point itself excluded; the point
     // becomes the current position.

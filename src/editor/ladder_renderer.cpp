@@ -19,14 +19,14 @@ int ClampInt(long long value) {
 
 }  // namespace
 
-CLadderRenderer::CLadderRenderer() : ladderFont_(CFontSpec::FromLogFont(CLogFont())) {}
+CLadderRenderer::CLadderRenderer() : ladderFont_(CFontDesc::FromLogFont(CLogFont())) {}
 
 int CLadderRenderer::GroupHeight(const CLDRow& row) {
     return row.IsComment() ? row.DisplayHeight() : row.Extent();
 }
 
 void CLadderRenderer::RecalcLayout(CLadder& ladder, ITextMeasure& measure) {
-    ladderFont_ = CFontSpec::FromLogFont(display_.font);
+    ladderFont_ = CFontDesc::FromLogFont(display_.font);
     ladder.SetCellSize(display_.cellWidth, display_.cellHeight);
     cellWidth_ = ladder.CellWidth();
     cellHeight_ = ladder.CellHeight();

@@ -33,7 +33,7 @@ public:
     // column with `measure`; gives the ladder its cell size and its origin (originX, 0).
     void RecalcLayout(CLadder& ladder, ITextMeasure& measure);
 
-    const CFontSpec& LadderFont() const { return ladderFont_; }
+    const CFontDesc& LadderFont() const { return ladderFont_; }
     int OriginX() const { return originX_; }
     int LeftMargin() const { return LEFT_MARGIN; }
     int LadderWidth() const { return ladderWidth_; }
@@ -108,7 +108,7 @@ private:
     static void Line(IDrawSurface& surface, int x1, int y1, int x2, int y2);
 
     CDisplaySettings display_;
-    CFontSpec ladderFont_;
+    CFontDesc ladderFont_;
     int originX_ = 22;
     int ladderWidth_ = 8 * DEFAULT_CELL_WIDTH + 1;
     int cellWidth_ = DEFAULT_CELL_WIDTH;

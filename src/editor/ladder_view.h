@@ -70,7 +70,7 @@ public:
     // Rebuilds the ladder font, originX and the ladder width, and moves the ladder's origin.
     void RecalcLayout();
     const CLadderRenderer& Renderer() const { return renderer_; }
-    const CFontSpec& LadderFont() const { return renderer_.LadderFont(); }
+    const CFontDesc& LadderFont() const { return renderer_.LadderFont(); }
     int OriginX() const { return renderer_.OriginX(); }
     int LadderWidth() const { return renderer_.LadderWidth(); }
 

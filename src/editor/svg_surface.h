@@ -16,14 +16,14 @@ public:
     CSvgSurface(int width, int height, std::string displayWidth = {},
                 std::string displayHeight = {});
 
-    int TextWidth(const CFontSpec& font, std::string_view text) override {
+    int TextWidth(const CFontDesc& font, std::string_view text) override {
         return measure_.TextWidth(font, text);
     }
-    int TextHeight(const CFontSpec& font) override { return measure_.TextHeight(font); }
+    int TextHeight(const CFontDesc& font) override { return measure_.TextHeight(font); }
     void SetOrigin(int x, int y) override;
     void SetPen(const CPen& pen) override { pen_ = pen; }
     void SetBrush(Color color) override { brush_ = color; }
-    void SetFont(const CFontSpec& font) override { font_ = font; }
+    void SetFont(const CFontDesc& font) override { font_ = font; }
     void SetTextColor(Color color) override { textColor_ = color; }
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
@@ -49,7 +49,7 @@ private:
     CPen pen_;
     Color brush_ = COLOR_WINDOW;
     Color textColor_ = COLOR_BLACK;
-    CFontSpec font_;
+    CFontDesc font_;
     int clips_ = 0;
     bool clipOpen_ = false;
 };

@@ -12,17 +12,30 @@ constexpr int SHEET_HEIGHT_FOR_LOW = 10;
 
 }  // namespace
 
+void CopyDisplay(const CDisplaySettings& from, COptionsValues& to) {
+    to.showGrid = from.showGrid;
+    to.showLineNo = from.showLineNo;
+    to.showComment2 = from.showComment2;
+    to.gridColor = from.gridColor;
+    to.cellWidth = from.cellWidth;
+    to.cellHeight = from.cellHeight;
+    to.font = from.font;
+}
+
+void CopyDisplay(const COptionsValues& from, CDisplaySettings& to) {
+    to.showGrid = from.showGrid;
+    to.showLineNo = from.showLineNo;
+    to.showComment2 = from.showComment2;
+    to.gridColor = from.gridColor;
+    to.cellWidth = from.cellWidth;
+    to.cellHeight = from.cellHeight;
+    to.font = from.font;
+}
+
 COptionsValues OptionsFromApp(const CVARNOApp& app) {
-    const CDisplaySettings& display = app.Display();
     COptionsValues values;
     values.romName = app.Files().romName;
-    values.showGrid = display.showGrid;
-    values.showLineNo = display.showLineNo;
-    values.showComment2 = display.showComment2;
-    values.gridColor = display.gridColor;
-    values.cellWidth = display.cellWidth;
-    values.cellHeight = display.cellHeight;
-    values.font = display.font;
+    CopyDisplay(app.Display(), values);
     return values;
 }
 
@@ -30,17 +43,13 @@ void ApplyOptions(CVARNOApp& app, const COptionsValues& values) {
     CProjectFiles files = app.Files();
     files.romName = values.romName.empty() ? std::string(DEFAULT_ROM_NAME) : values.romName;
     CDisplaySettings display = app.Display();
-    display.showGrid = values.showGrid;
-    display.showLineNo = values.showLineNo;
-    display.showComment2 = values.showComment2;
-    display.gridColor = values.gridColor;
+    CopyDisplay(values, display);
     display.cellWidth = values.cellWidth < CDisplaySettings::MIN_CELL_WIDTH
                             ? CDisplaySettings::MIN_CELL_WIDTH
                             : values.cellWidth;
     display.cellHeight = values.cellHeight < CDisplaySettings::MIN_CELL_HEIGHT
                              ? SHEET_HEIGHT_FOR_LOW
                              : values.cellHeight;
-    display.font = values.font;
     app.SetFiles(files);
     app.SetDisplay(display);
 }

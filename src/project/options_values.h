@@ -6,10 +6,9 @@
 #include <string>
 
 #include "project/font_record.h"
+#include "project/varno_app.h"
 
 namespace varno {
-
-class CVARNOApp;
 
 struct COptionsValues {
     std::string romName;  // GBK
@@ -21,6 +20,11 @@ struct COptionsValues {
     int cellHeight = 0;
     CLogFont font;
 };
+
+// The display settings the Ladder page shows, between the sheet's values and the project's
+// settings; show symbol is not on the page and is left as it is.
+void CopyDisplay(const CDisplaySettings& from, COptionsValues& to);
+void CopyDisplay(const COptionsValues& from, CDisplaySettings& to);
 
 // The pages' initial values, from the open project's settings.
 COptionsValues OptionsFromApp(const CVARNOApp& app);

@@ -22,7 +22,7 @@ TEST(SvgSurface, WritesPixelAlignedShapesAndUtf8Text) {
     s.SetPen(CPen{});
     s.Rectangle(CRect{20, 30, 40, 50});
     s.FillRect(CRect{10, 20, 30, 120}, 0x123456);
-    s.SetFont(CFontSpec::FromLogFont(CLogFont()));
+    s.SetFont(CFontDesc::FromLogFont(CLogFont()));
     s.SetTextColor(0x009000);
     s.DrawText(Utf8ToGbk("电机 <a&b>"), CRect{10, 20, 210, 76}, TEXT_VCENTER | TEXT_SINGLELINE);
     const std::string svg = s.Finish();
@@ -44,7 +44,7 @@ TEST(SvgSurface, WritesPixelAlignedShapesAndUtf8Text) {
 
 TEST(SvgSurface, ClipsWhatDoesNotFitUnlessTold) {
     CSvgSurface s(100, 100);
-    s.SetFont(CFontSpec::FromLogFont(CLogFont()));
+    s.SetFont(CFontDesc::FromLogFont(CLogFont()));
     s.DrawText("a long comment", CRect{0, 0, 30, 20}, TEXT_SINGLELINE);
     s.DrawText("X0000.0", CRect{0, 30, 30, 40}, TEXT_CENTER | TEXT_SINGLELINE | TEXT_NOCLIP);
     s.SetClip(CRect{0, 0, 50, 50});
@@ -58,7 +58,7 @@ TEST(SvgSurface, ClipsWhatDoesNotFitUnlessTold) {
 }
 
 TEST(LadderFont, ComesFromTheProjectsRecord) {
-    const CFontSpec fallback = CFontSpec::FromLogFont(CLogFont());
+    const CFontDesc fallback = CFontDesc::FromLogFont(CLogFont());
     EXPECT_EQ(fallback.face, "Courier New");
     EXPECT_EQ(fallback.height, -18);
     EXPECT_EQ(fallback.PixelSize(), 18);
@@ -80,10 +80,10 @@ TEST(LadderFont, ComesFromTheProjectsRecord) {
 
     // The window measures with its own fonts.
     struct CWide final : ITextMeasure {
-        int TextWidth(const CFontSpec&, std::string_view text) override {
+        int TextWidth(const CFontDesc&, std::string_view text) override {
             return 20 * static_cast<int>(text.size());
         }
-        int TextHeight(const CFontSpec&) override { return 30; }
+        int TextHeight(const CFontDesc&) override { return 30; }
     } wide;
     f.view.SetTextMeasure(&wide);
     f.view.OnUpdate(HINT_LAYOUT);

@@ -84,31 +84,31 @@ std::function<void()> CLadderFrame::Handler(int id) {
 
 void CLadderFrame::AddCommands() {
     for (const CLadderCommand& command : LadderCommands()) {
-        CCommandSpec spec;
-        spec.id = command.id;
-        spec.text = command.text;
-        spec.run = [this, run = Handler(command.id)] {
+        CCommandInfo info;
+        info.id = command.id;
+        info.text = command.text;
+        info.run = [this, run = Handler(command.id)] {
             run();
             RefreshState();
         };
         switch (command.id) {
             case ID_PASTE:
-                spec.enabled = [this] { return view_->CanPaste(); };
+                info.enabled = [this] { return view_->CanPaste(); };
                 break;
             case ID_UNDO:
-                spec.enabled = [this] { return doc_->CanUndo(); };
+                info.enabled = [this] { return doc_->CanUndo(); };
                 break;
             case ID_REDO:
-                spec.enabled = [this] { return doc_->CanRedo(); };
+                info.enabled = [this] { return doc_->CanRedo(); };
                 break;
             case ID_COMPILE:
             case ID_GENERATE_ROM:
-                spec.enabled = [this] { return context_.app != nullptr; };
+                info.enabled = [this] { return context_.app != nullptr; };
                 break;
             default:
                 break;
         }
-        QAction* action = commands_->Add(std::move(spec));
+        QAction* action = commands_->Add(std::move(info));
         action->setShortcuts(command.keys);
         if (!command.keys.isEmpty()) {
             keyedCommands_.push_back(command.id);

@@ -35,9 +35,9 @@ void EnsureSubstitutions() {
     (void)installed;
 }
 
-std::string FontKey(const CFontSpec& spec) {
-    return spec.face + '\0' + std::to_string(spec.height) + '\0' + std::to_string(spec.weight) +
-           (spec.italic ? 'i' : '-') + (spec.underline ? 'u' : '-') + (spec.strikeOut ? 's' : '-');
+std::string FontKey(const CFontDesc& desc) {
+    return desc.face + '\0' + std::to_string(desc.height) + '\0' + std::to_string(desc.weight) +
+           (desc.italic ? 'i' : '-') + (desc.underline ? 'u' : '-') + (desc.strikeOut ? 's' : '-');
 }
 
 }  // namespace
@@ -47,9 +47,9 @@ QFont ToolBarFont() {
     return QFont(QStringLiteral("Tohama"), 9);
 }
 
-QFont QtFont(const CFontSpec& spec) {
+QFont QtFont(const CFontDesc& desc) {
     EnsureSubstitutions();
-    QString face = FromGbk(spec.face);
+    QString face = FromGbk(desc.face);
     if (!QFontDatabase::hasFamily(face)) {
         for (const QString& substitute : QFont::substitutes(face)) {
             if (QFontDatabase::hasFamily(substitute)) {
@@ -61,21 +61,21 @@ QFont QtFont(const CFontSpec& spec) {
     QFont font(face);
     // Chinese texts in a Latin face still need glyphs.
     font.setFamilies(QStringList{face, QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(spec.PixelSize());
-    if (spec.weight > 0) {
-        font.setWeight(QFont::Weight(std::clamp(spec.weight, 100, 900)));
+    font.setPixelSize(desc.PixelSize());
+    if (desc.weight > 0) {
+        font.setWeight(QFont::Weight(std::clamp(desc.weight, 100, 900)));
     }
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+    font.setItalic(desc.italic);
+    font.setUnderline(desc.underline);
+    font.setStrikeOut(desc.strikeOut);
     return font;
 }
 
-int CQtTextMeasure::TextWidth(const CFontSpec& font, std::string_view text) {
+int CQtTextMeasure::TextWidth(const CFontDesc& font, std::string_view text) {
     return QFontMetrics(QtFont(font)).horizontalAdvance(FromGbk(std::string(text)));
 }
 
-int CQtTextMeasure::TextHeight(const CFontSpec& font) {
+int CQtTextMeasure::TextHeight(const CFontDesc& font) {
     return QFontMetrics(QtFont(font)).boundingRect(QStringLiteral("X")).height();
 }
 
@@ -98,11 +98,11 @@ QColor CQtDrawSurface::ToQColor(Color color) const {
     return QColor(ColorRed(color), ColorGreen(color), ColorBlue(color));
 }
 
-const QFont& CQtDrawSurface::Font(const CFontSpec& spec) {
-    const std::string key = FontKey(spec);
+const QFont& CQtDrawSurface::Font(const CFontDesc& desc) {
+    const std::string key = FontKey(desc);
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
-        it = fonts_.emplace(key, QtFont(spec)).first;
+        it = fonts_.emplace(key, QtFont(desc)).first;
     }
     return it->second;
 }
@@ -122,7 +122,7 @@ void CQtDrawSurface::SetBrush(Color color) {
     painter_.setBrush(ToQColor(color));
 }
 
-void CQtDrawSurface::SetFont(const CFontSpec& font) {
+void CQtDrawSurface::SetFont(const CFontDesc& font) {
     painter_.setFont(Font(font));
 }
 
@@ -181,11 +181,11 @@ void CQtDrawSurface::ResetClip() {
     painter_.setClipping(false);
 }
 
-int CQtDrawSurface::TextWidth(const CFontSpec& font, std::string_view text) {
+int CQtDrawSurface::TextWidth(const CFontDesc& font, std::string_view text) {
     return QFontMetrics(Font(font)).horizontalAdvance(FromGbk(std::string(text)));
 }
 
-int CQtDrawSurface::TextHeight(const CFontSpec& font) {
+int CQtDrawSurface::TextHeight(const CFontDesc& font) {
     return QFontMetrics(Font(font)).boundingRect(QStringLiteral("X")).height();
 }
 

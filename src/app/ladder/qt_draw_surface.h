@@ -15,15 +15,15 @@ class QPalette;
 namespace varno {
 
 // The QFont a font of the project describes, with the substitutions for missing faces.
-QFont QtFont(const CFontSpec& spec);
+QFont QtFont(const CFontDesc& desc);
 // The ladder toolbar's 9-point "Tohama".
 QFont ToolBarFont();
 
 // Measures with the fonts the window draws with.
 class CQtTextMeasure final : public ITextMeasure {
 public:
-    int TextWidth(const CFontSpec& font, std::string_view text) override;
-    int TextHeight(const CFontSpec& font) override;
+    int TextWidth(const CFontDesc& font, std::string_view text) override;
+    int TextHeight(const CFontDesc& font) override;
 };
 
 class CQtDrawSurface final : public IDrawSurface {
@@ -35,7 +35,7 @@ public:
     void SetOrigin(int x, int y) override;
     void SetPen(const CPen& pen) override;
     void SetBrush(Color color) override;
-    void SetFont(const CFontSpec& font) override;
+    void SetFont(const CFontDesc& font) override;
     void SetTextColor(Color color) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
@@ -45,12 +45,12 @@ public:
     void DrawText(std::string_view text, const CRect& rect, unsigned flags) override;
     void SetClip(const CRect& rect) override;
     void ResetClip() override;
-    int TextWidth(const CFontSpec& font, std::string_view text) override;
-    int TextHeight(const CFontSpec& font) override;
+    int TextWidth(const CFontDesc& font, std::string_view text) override;
+    int TextHeight(const CFontDesc& font) override;
 
 private:
     QColor ToQColor(Color color) const;
-    const QFont& Font(const CFontSpec& spec);
+    const QFont& Font(const CFontDesc& desc);
 
     QPainter& painter_;
     QTransform base_;

@@ -8,21 +8,21 @@ namespace varno {
 
 CCommandTable::CCommandTable(QWidget* owner) : QObject(owner), owner_(owner) {}
 
-QAction* CCommandTable::Add(CCommandSpec spec) {
-    auto it = entries_.find(spec.id);
+QAction* CCommandTable::Add(CCommandInfo info) {
+    auto it = entries_.find(info.id);
     if (it != entries_.end()) {
         owner_->removeAction(it->second.action);
         delete it->second.action;
         entries_.erase(it);
     }
     auto* action = new QAction(owner_);
-    action->setShortcut(spec.shortcut);
+    action->setShortcut(info.shortcut);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    action->setCheckable(static_cast<bool>(spec.checked));
-    const int id = spec.id;
+    action->setCheckable(static_cast<bool>(info.checked));
+    const int id = info.id;
     connect(action, &QAction::triggered, this, [this, id] { Run(id); });
     owner_->addAction(action);
-    Entry& entry = entries_.emplace(id, Entry{std::move(spec), action}).first->second;
+    Entry& entry = entries_.emplace(id, Entry{std::move(info), action}).first->second;
     ApplyText(entry);
     return action;
 }
@@ -34,11 +34,11 @@ QAction* CCommandTable::Action(int id) const {
 
 void CCommandTable::UpdateStates() {
     for (auto& [id, entry] : entries_) {
-        if (entry.spec.enabled) {
-            entry.action->setEnabled(entry.spec.enabled());
+        if (entry.info.enabled) {
+            entry.action->setEnabled(entry.info.enabled());
         }
-        if (entry.spec.checked) {
-            entry.action->setChecked(entry.spec.checked());
+        if (entry.info.checked) {
+            entry.action->setChecked(entry.info.checked());
         }
     }
 }
@@ -48,11 +48,11 @@ bool CCommandTable::Run(int id) {
     if (it == entries_.end()) {
         return false;
     }
-    const CCommandSpec& spec = it->second.spec;
-    if ((spec.enabled && !spec.enabled()) || !spec.run) {
+    const CCommandInfo& info = it->second.info;
+    if ((info.enabled && !info.enabled()) || !info.run) {
         return false;
     }
-    spec.run();
+    info.run();
     return true;
 }
 
@@ -63,10 +63,10 @@ void CCommandTable::Retranslate() {
 }
 
 void CCommandTable::ApplyText(Entry& entry) {
-    if (entry.spec.text == StrId{}) {
+    if (entry.info.text == StrId{}) {
         return;
     }
-    const QString text = Tr(entry.spec.text);
+    const QString text = Tr(entry.info.text);
     const qsizetype split = text.indexOf('\n');
     entry.action->setText(split < 0 ? text : text.left(split));
     const QString tip = split < 0 ? QString() : text.mid(split + 1);

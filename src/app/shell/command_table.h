@@ -13,7 +13,7 @@
 
 namespace varno {
 
-struct CCommandSpec {
+struct CCommandInfo {
     int id = 0;
     // The menu text; the part after a "\n", if any, is the tooltip and status-bar prompt.
     StrId text{};
@@ -33,7 +33,7 @@ public:
     explicit CCommandTable(QWidget* owner);
 
     // Adds (or replaces) the command and returns its action.
-    QAction* Add(CCommandSpec spec);
+    QAction* Add(CCommandInfo info);
     // The command's action; nullptr when there is none.
     QAction* Action(int id) const;
     // Re-evaluates every enabled and checked query; menus call it before they show.
@@ -45,7 +45,7 @@ public:
 
 private:
     struct Entry {
-        CCommandSpec spec;
+        CCommandInfo info;
         QAction* action;
     };
     void ApplyText(Entry& entry);

@@ -12,23 +12,6 @@
 
 namespace varno {
 
-namespace {
-
-// The display settings the Ladder page shows and edits, as the sheet's values hold them.
-CDisplaySettings DisplayOf(const COptionsValues& values) {
-    CDisplaySettings display;
-    display.showGrid = values.showGrid;
-    display.showLineNo = values.showLineNo;
-    display.showComment2 = values.showComment2;
-    display.gridColor = values.gridColor;
-    display.cellWidth = values.cellWidth;
-    display.cellHeight = values.cellHeight;
-    display.font = values.font;
-    return display;
-}
-
-}  // namespace
-
 CBuildProp::CBuildProp(QWidget* parent) : QWidget(parent), romName_(new QLineEdit(this)) {
     romName_->setObjectName("edit1034");
     auto* form = new QFormLayout(this);
@@ -44,7 +27,9 @@ COptionsSheet::COptionsSheet(const COptionsValues& values, QWidget* parent)
     setWindowTitle(Tr(IDS_OPTIONS_CAPTION));
     build_->RomName()->setText(FromGbk(values.romName));
     pages_->addTab(build_, Tr(IDS_BUILD_PAGE));
-    ladder_->Load(DisplayOf(values));
+    CDisplaySettings display;
+    CopyDisplay(values, display);
+    ladder_->Load(display);
     pages_->addTab(ladder_, ladder_->windowTitle());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -58,15 +43,10 @@ COptionsSheet::COptionsSheet(const COptionsValues& values, QWidget* parent)
 COptionsValues COptionsSheet::Values() const {
     COptionsValues values = values_;
     values.romName = ToGbk(build_->RomName()->text());
-    CDisplaySettings display = DisplayOf(values);
+    CDisplaySettings display;
+    CopyDisplay(values, display);
     ladder_->Apply(display);
-    values.showGrid = display.showGrid;
-    values.showLineNo = display.showLineNo;
-    values.showComment2 = display.showComment2;
-    values.gridColor = display.gridColor;
-    values.cellWidth = display.cellWidth;
-    values.cellHeight = display.cellHeight;
-    values.font = display.font;
+    CopyDisplay(display, values);
     return values;
 }
 

@@ -9,6 +9,7 @@
 #include "app/shell/main_frame.h"
 #include "app/shell/workspace.h"
 #include "platform/string_table.h"
+#include "shell/shell_test_support.h"
 #include "support/temp_dir.h"
 
 namespace varno::test {
@@ -17,13 +18,6 @@ namespace fs = std::filesystem;
 
 class LadderInShellTest : public QObject {
     Q_OBJECT
-
-    static void DoubleClick(QTreeWidget* tree, QTreeWidgetItem* item) {
-        tree->scrollToItem(item);
-        const QPoint at = tree->visualItemRect(item).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    }
 
 private slots:
     void DoubleClickOpensTheProgramOnce() {
@@ -40,13 +34,13 @@ private slots:
         QTreeWidget* tree = frame.Workspace()->Tree();
         const auto found = tree->findItems("LEVEL1", Qt::MatchStartsWith | Qt::MatchRecursive, 0);
         QCOMPARE(found.size(), 1);
-        DoubleClick(tree, found.first());
+        DoubleClickItem(tree, found.first());
         QTRY_COMPARE(frame.MdiArea()->subWindowList().size(), 1);
         auto* ladder = qobject_cast<CLadderFrame*>(frame.MdiArea()->subWindowList()[0]->widget());
         QVERIFY(ladder != nullptr);
         QVERIFY(ladder->Doc().GetLadder().RowCount() > 0);
 
-        DoubleClick(tree, found.first());
+        DoubleClickItem(tree, found.first());
         QCOMPARE(frame.MdiArea()->subWindowList().size(), 1);
 
         frame.OnCloseWorkspace();

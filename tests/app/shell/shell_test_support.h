@@ -13,12 +13,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 
 #include "app/shell/document_types.h"
 #include "app/shell/main_frame.h"
 
 namespace varno::test {
+
+// Double clicks the item as a user would: selected by a first click, then the double click.
+inline void DoubleClickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
+    tree->scrollToItem(item);
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+}
 
 // Runs act on the next modal window once it is shown (a message box, a file dialog, a dialog).
 inline void OnNextModal(std::function<void(QWidget*)> act) {

@@ -25,13 +25,6 @@ namespace fs = std::filesystem;
 class InstructInShellTest : public QObject {
     Q_OBJECT
 
-    static void DoubleClick(QTreeWidget* tree, QTreeWidgetItem* item) {
-        tree->scrollToItem(item);
-        const QPoint at = tree->visualItemRect(item).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    }
-
 private slots:
     void OpensAfterCompileAndFollowsTheFile() {
         SetLanguage(Lang::English);
@@ -49,7 +42,7 @@ private slots:
 
         QString said;
         AnswerMessage(QMessageBox::Ok, &said);
-        DoubleClick(tree, found.first());
+        DoubleClickItem(tree, found.first());
         QCOMPARE(said, QString("Can't open the file, please compile first!"));
         QVERIFY(frame.MdiArea()->subWindowList().isEmpty());
 
@@ -57,7 +50,7 @@ private slots:
         CRecordingOutput output;
         CRecordingMessages messages;
         QVERIFY(RunCompileCommand(frame.App().Programs(), path, output, messages).compiled);
-        DoubleClick(tree, found.first());
+        DoubleClickItem(tree, found.first());
         QTRY_COMPARE(frame.MdiArea()->subWindowList().size(), 1);
         auto* view = qobject_cast<CInstructView*>(frame.MdiArea()->subWindowList()[0]->widget());
         QVERIFY(view != nullptr);
