@@ -3,6 +3,7 @@
 // ladder window is current its menus, ladder toolbar buttons and caret position are the main
 // window's, and the main toolbar's document commands reach it; the contact dialog is the real
 // one, typed into.
+#include <QClipboard>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -235,6 +236,33 @@ private slots:
         CVARNOApp reread(demo.frame.Messages());
         QVERIFY(reread.OpenProject(demo.dir.File("Demo.KPJ"), false));
         QCOMPARE(reread.Programs().FindByName("LEVEL1")->RowCount(), rows + 1);
+
+        // Paste follows the clipboard: on once the window copied, and it reaches the window.
+        QApplication::clipboard()->clear();
+        QAction* paste = demo.frame.Commands().Action(ID_EDIT_PASTE);
+        QTRY_VERIFY(!paste->isEnabled());
+        // The start contact (a row lower since the insert) is copied, then pasted two cells
+        // right of the contact below it.
+        auto at = [&] {
+            return *model.Locate(ladder->View().CaretRow(), ladder->View().CaretColumn());
+        };
+        QTest::keyClick(ladder->Widget(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(ladder->Widget(), Qt::Key_Down);
+        QTest::keyClick(ladder->Widget(), Qt::Key_Down);
+        const CElemInfo source = at();
+        QCOMPARE(source.cell->Kind(), LDCMD_BASIC);
+        QTest::keyClick(ladder->Widget(), Qt::Key_C, Qt::ControlModifier);
+        QTRY_VERIFY(paste->isEnabled());
+        QTest::keyClick(ladder->Widget(), Qt::Key_Down);
+        QTest::keyClick(ladder->Widget(), Qt::Key_Right);
+        QTest::keyClick(ladder->Widget(), Qt::Key_Right);
+        const CElemInfo target = at();
+        QCOMPARE(target.cell->Kind(), LDCMD_NONE);
+        QTest::mouseClick(demo.frame.MainToolBar()->widgetForAction(paste), Qt::LeftButton);
+        const CLDCell* pasted = model.GetCell(target.row, target.column);
+        QCOMPARE(pasted->Kind(), LDCMD_BASIC);
+        QCOMPARE(FormatAddress(pasted->Address(), true),
+                 FormatAddress(model.GetCell(source.row, source.column)->Address(), true));
 
         // Ctrl+S in the view is the main window's Save, not an ambiguous key.
         QTest::keyClick(ladder->Widget(), Qt::Key_I, Qt::ControlModifier);
