@@ -63,6 +63,7 @@ public:
     CLadderBar* Bar() const { return bar_; }
     CCommandTable& Commands() const { return *commands_; }
     QComboBox* FunctionBox() const { return functionBox_; }
+    // The window's own ladder toolbar; null inside the main window.
     QToolBar* LadderToolBar() const { return toolBar_; }
     QMenu* Popup(LadderPopup which) const { return popups_[static_cast<int>(which)]; }
     // The window's own status pane; null inside the main window.
