@@ -26,6 +26,7 @@ CCommentFrame::CCommentFrame(const CCommentWindowContext& context, const QString
       view_(new CCommentView(*doc_, context.messages, splitter_)),
       commands_(new CCommandTable(this)) {
     setObjectName("CommentFrame");
+    view_->SetFileDirectory(QFileInfo(path).absolutePath());
     splitter_->addWidget(groupView_);
     splitter_->addWidget(view_);
     splitter_->setStretchFactor(0, 0);
@@ -38,7 +39,9 @@ CCommentFrame::CCommentFrame(const CCommentWindowContext& context, const QString
         ->Add({ID_GENERATE_COMMENT_FILE,
                IDS_CMD_GENERATE_COMMENT_FILE,
                {},
-               [this] { GenerateCommentFile(); }})
+               [this] { GenerateCommentFile(); },
+               {},
+               {}})
         ->setObjectName("GenerateCommentFile");
     connect(doc_, &CCommentDoc::Updated, this, &CCommentFrame::UpdateTitle);
     UpdateTitle();

@@ -9,6 +9,9 @@ CCommentGroupView::CCommentGroupView(CCommentDoc& doc, QWidget* parent)
     : QTreeWidget(parent), doc_(doc) {
     setObjectName("CommentGroupView");
     setHeaderHidden(true);
+    // Top-level items only: no room is kept for branch marks in the narrow pane.
+    setRootIsDecorated(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     Fill();
     connect(this, &QTreeWidget::itemSelectionChanged, this, &CCommentGroupView::OnSelectionChanged);

@@ -38,6 +38,7 @@ CCommentView::CCommentView(CCommentDoc& doc, IMessageService& messages, QWidget*
     list_->setShowGrid(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setContextMenuPolicy(Qt::NoContextMenu);
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
     for (int column = 0; column < COMMENT_COLUMN_COUNT; ++column) {
         list_->setColumnWidth(column, COLUMN_WIDTHS[column]);
     }
@@ -79,9 +80,12 @@ void CCommentView::CreateCommands() {
          "CommentExport"},
     };
     for (const auto& command : commands) {
-        QAction* action =
-            commands_->Add({command.id, command.text, command.key,
-                            [this, run = command.run] { (this->*run)(); }, command.enabled});
+        QAction* action = commands_->Add({command.id,
+                                          command.text,
+                                          command.key,
+                                          [this, run = command.run] { (this->*run)(); },
+                                          command.enabled,
+                                          {}});
         action->setObjectName(command.name);
     }
     commands_->UpdateStates();
@@ -150,19 +154,21 @@ void CCommentView::Modify() {
     CEditCommentDlg dialog(
         CEditCommentDlg::Mode::Modify,
         CElemCommentData{item.AddressText(), item.symbol, item.comment1, item.comment2},
-        [this](const CElemCommentData& data) { return CheckElemCommentDialog(data, messages_); },
+        [this](const CElemCommentData& entered) {
+            return CheckElemCommentDialog(entered, messages_);
+        },
         this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const CElemCommentData data = dialog.Data();
+    const CElemCommentData entered = dialog.Data();
     // The table may have changed while the dialog was open; the row is looked up again.
     CCommentGrp* now = doc_.CurrentGroup();
     if (now == nullptr) {
         return;
     }
-    ModifyCommentAt(doc_.Comments(), *now, static_cast<std::size_t>(row), data.symbol,
-                    data.comment1, data.comment2);
+    ModifyCommentAt(doc_.Comments(), *now, static_cast<std::size_t>(row), entered.symbol,
+                    entered.comment1, entered.comment2);
     SelectRow(row);
 }
 
@@ -177,13 +183,13 @@ void CCommentView::Add() {
     CCommentList& comments = doc_.Comments();
     CEditCommentDlg dialog(
         CEditCommentDlg::Mode::Add, values,
-        [this, &comments](const CElemCommentData& data) {
-            if (!CheckElemCommentDialog(data, messages_)) {
+        [this, &comments](const CElemCommentData& entered) {
+            if (!CheckElemCommentDialog(entered, messages_)) {
                 return false;
             }
             // An address the table cannot keep (a plain number, L...) would be dropped
             // silently once the dialog is closed; the user is told while it is open.
-            if (!CommentAddressOf(comments, data.address)) {
+            if (!CommentAddressOf(comments, entered.address)) {
                 messages_.ShowMessage(IDS_CAPTION_ERROR, IDS_COMMENT_NO_GROUP, MbIcon::Error);
                 return false;
             }
@@ -193,13 +199,14 @@ void CCommentView::Add() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const CElemCommentData data = dialog.Data();
-    if (!AddComment(comments, data.address, data.symbol, data.comment1, data.comment2)) {
+    const CElemCommentData entered = dialog.Data();
+    if (!AddComment(comments, entered.address, entered.symbol, entered.comment1,
+                    entered.comment2)) {
         return;
     }
     // The new item is chosen when it is in the group shown.
     const CCommentGrp* shown = doc_.CurrentGroup();
-    const std::optional<LDADDR> addr = CommentAddressOf(comments, data.address);
+    const std::optional<LDADDR> addr = CommentAddressOf(comments, entered.address);
     if (shown != nullptr && addr) {
         for (std::size_t i = 0; i < shown->GetSize(); ++i) {
             if (shown->GetAt(i).address == *addr) {
@@ -221,7 +228,7 @@ void CCommentView::Delete() {
 }
 
 QString CCommentView::AskTextFile(bool save) {
-    QFileDialog dialog(this);
+    QFileDialog dialog(this, QString(), fileDirectory_);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(Tr(IDS_COMMENT_TEXT_FILTER).split(QStringLiteral(";;")));

@@ -6,6 +6,7 @@
 // modified and tells the ladder windows and the workspace.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <string>
 
@@ -38,6 +39,9 @@ public:
     // The selected row, or -1.
     int SelectedRow() const;
 
+    // Where the Load and Export dialogs start: the folder of the comment file.
+    void SetFileDirectory(const QString& directory) { fileDirectory_ = directory; }
+
     void Modify();
     void Add();
     void Delete();
@@ -60,6 +64,7 @@ private:
     CCommentTableModel* model_;
     QTableView* list_;
     CCommandTable* commands_;
+    QString fileDirectory_;
 };
 
 }  // namespace varno

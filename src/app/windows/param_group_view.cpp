@@ -8,6 +8,9 @@ namespace varno {
 CParamGroupView::CParamGroupView(CParamDoc& doc, QWidget* parent) : QTreeWidget(parent), doc_(doc) {
     setObjectName("ParamGroupView");
     setHeaderHidden(true);
+    // Top-level items only: no room is kept for branch marks in the narrow pane.
+    setRootIsDecorated(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     for (const auto& table : doc_.Tables().Tables()) {
         auto* item = new QTreeWidgetItem(this);

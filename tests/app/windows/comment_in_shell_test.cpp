@@ -37,7 +37,7 @@ struct CShell {
             fs::copy(entry.path(), dir.Path() / entry.path().filename());
         }
         frame.show();
-        QTest::qWaitForWindowExposed(&frame);
+        (void)QTest::qWaitForWindowExposed(&frame);
         opened = frame.OpenProjectPath(QString::fromStdString(dir.File("Demo.KPJ")));
     }
     QTreeWidgetItem* Node(const QString& text) const {

@@ -34,7 +34,7 @@ struct CCommentWindow {
         frame.resize(900, 500);
         frame.show();
         frame.activateWindow();
-        QTest::qWaitForWindowActive(&frame);
+        (void)QTest::qWaitForWindowActive(&frame);
     }
 
     QTableView* List() const { return frame.View()->List(); }
