@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 #include <QMenu>
-#include <QToolBar>
+#include <QWidgetAction>
 
 #include "app/ladder/ladder_command_ids.h"
 #include "app/ladder/ladder_icons.h"
@@ -94,21 +94,13 @@ std::span<const CLadderCommand> LadderCommands() {
     return commands;
 }
 
-QList<QMenu*> BuildLadderMenus(CCommandTable& commands, QWidget* parent, bool withFile) {
-    QList<QMenu*> menus;
-    if (withFile) {
-        QMenu* file = NewMenu(commands, parent, IDS_MENU_FILE);
-        AddItems(file, commands, {ID_SAVE, ID_SAVE_AS, 0, ID_PRINT, ID_PRINT_PREVIEW});
-        AddItems(file, commands, {ID_EXPORT_PDF});
-        menus.append(file);
-    }
+QList<QMenu*> BuildLadderMenus(CCommandTable& commands, QWidget* parent) {
+    QMenu* file = NewMenu(commands, parent, IDS_MENU_FILE);
+    AddItems(file, commands, {ID_SAVE, ID_SAVE_AS, 0, ID_PRINT, ID_PRINT_PREVIEW});
+    AddItems(file, commands, {ID_EXPORT_PDF});
     QMenu* edit = NewMenu(commands, parent, IDS_MENU_EDIT);
     AddItems(edit, commands, {ID_UNDO, ID_REDO, 0, ID_CUT, ID_COPY, ID_PASTE, 0, ID_FIND});
     AddItems(edit, commands, {ID_REPEAT, ID_EDIT_BATCH});
-    if (!withFile) {
-        // In the main window the File menu is the shell's; preview and PDF live here.
-        AddItems(edit, commands, {0, ID_SAVE_AS, ID_PRINT_PREVIEW, ID_EXPORT_PDF});
-    }
     QMenu* ladder = NewMenu(commands, parent, IDS_MENU_LADDER);
     AddItems(ladder, commands, ROW_COMMANDS);
     ladder->addSeparator();
@@ -116,8 +108,7 @@ QList<QMenu*> BuildLadderMenus(CCommandTable& commands, QWidget* parent, bool wi
     AddItems(ladder, commands, {0, ID_ELEM_COMMENT, ID_PROPERTY});
     QMenu* tool = NewMenu(commands, parent, IDS_MENU_TOOL);
     AddItems(tool, commands, {ID_COMPILE, ID_GENERATE_ROM});
-    menus << edit << ladder << tool;
-    return menus;
+    return {file, edit, ladder, tool};
 }
 
 std::array<QMenu*, 4> BuildLadderPopups(CCommandTable& commands, QWidget* parent) {
@@ -149,25 +140,27 @@ std::array<QMenu*, 4> BuildLadderPopups(CCommandTable& commands, QWidget* parent
     return popups;
 }
 
-QComboBox* FillLadderToolBar(QToolBar* bar, CCommandTable& commands) {
-    const QFont font = ToolBarFont();
-    bar->setFont(font);
+CLadderToolBarActions LadderToolBarActions(CCommandTable& commands, QWidget* parent) {
+    CLadderToolBarActions bar;
     auto add = [&](std::initializer_list<int> ids) {
         for (int id : ids) {
             if (id == 0) {
-                bar->addSeparator();
+                auto* separator = new QAction(parent);
+                separator->setSeparator(true);
+                bar.actions.append(separator);
             } else {
                 QAction* action = commands.Action(id);
                 action->setIcon(LadderCommandIcon(id));
-                bar->addAction(action);
+                bar.actions.append(action);
             }
         }
     };
     add({ID_INSERT_COMMENT, ID_INSERT_ROW, ID_INSERT_ROW_AFTER, ID_DELETE_ROW, 0, ID_CONTACT,
          ID_COIL, ID_FUNCTION});
-    auto* box = new QComboBox(bar);
+    // The widget action owns the chooser and lends it to the one bar it is on.
+    auto* box = new QComboBox;
     box->setObjectName(QStringLiteral("FunctionBox"));
-    box->setFont(font);
+    box->setFont(ToolBarFont());
     box->setFixedWidth(FUNCTION_BOX_WIDTH);
     box->setFocusPolicy(Qt::ClickFocus);
     box->setToolTip(commands.Action(ID_FUNCTION_BOX)->toolTip());
@@ -178,9 +171,12 @@ QComboBox* FillLadderToolBar(QToolBar* bar, CCommandTable& commands) {
     box->setCurrentIndex(0);
     QObject::connect(box, &QComboBox::activated, &commands,
                      [&commands] { commands.Run(ID_FUNCTION_BOX); });
-    bar->addWidget(box);
+    auto* chooser = new QWidgetAction(parent);
+    chooser->setDefaultWidget(box);
+    bar.actions.append(chooser);
+    bar.functionBox = box;
     add({0, ID_LINE_RIGHT, ID_LINE_DOWN, ID_DELETE_LINE_DOWN, ID_LINE_UP, ID_DELETE_LINE_UP});
-    return box;
+    return bar;
 }
 
 }  // namespace varno

@@ -51,8 +51,10 @@ CLadderFrame::CLadderFrame(const CLadderContext& context, QWidget* parent)
     layout->addWidget(widget_, 1);
     layout->addWidget(bar_);
     setCentralWidget(central);
-    statusPane_ = new QLabel(this);
-    statusBar()->addPermanentWidget(statusPane_);
+    if (!context_.inMainWindow) {
+        statusPane_ = new QLabel(this);
+        statusBar()->addPermanentWidget(statusPane_);
+    }
     widget_->caretChanged = [this] { RefreshState(); };
     widget_->accelerator = [this](const QKeyEvent& event) { return Accelerator(event); };
     widget_->runCommand = [this](int id) { commands_->Run(id); };
@@ -63,6 +65,14 @@ CLadderFrame::CLadderFrame(const CLadderContext& context, QWidget* parent)
 }
 
 CLadderFrame::~CLadderFrame() {
+    // The chooser's widget action would delete the chooser while a bar still lays it out.
+    for (QAction* action : std::as_const(toolActions_)) {
+        for (QObject* holder : action->associatedObjects()) {
+            if (auto* bar = qobject_cast<QWidget*>(holder); bar != nullptr && bar != this) {
+                bar->removeAction(action);
+            }
+        }
+    }
     // The widget outlives the view and the document (children go with the base class), so it
     // lets go of the view first; closing during destruction then finds no document.
     widget_->SetView(nullptr);
@@ -93,8 +103,17 @@ void CLadderFrame::RefreshState() {
     setWindowModified(doc_->IsOwnLadder() ? doc_->IsModified()
                                           : doc_->Project().IsLaddersModified());
     bar_->SetBarText(view_->BarText());
-    statusPane_->setText(FromGbk(view_->StatusText()));
+    if (statusPane_ != nullptr) {
+        statusPane_->setText(StatusPaneText());
+    }
     commands_->UpdateStates();
+    if (partsChanged_) {
+        partsChanged_();
+    }
+}
+
+QString CLadderFrame::StatusPaneText() const {
+    return doc_ ? FromGbk(view_->StatusText()) : QString();
 }
 
 bool CLadderFrame::HasSavedPath() const {

@@ -1,6 +1,9 @@
 // CLadderFrame: the window of one ladder document (an MDI child). It holds the view widget,
-// the information bar, the window's command table with the menus, context menus, toolbar and
-// function chooser built from it, and the document's save, compile and target file commands.
+// the information bar, the window's command table with the menus, context menus, toolbar
+// buttons and function chooser built from it, and the document's save, compile and target file
+// commands. Inside the main window its menus, buttons and caret position are shown on the main
+// window's menu bar, ladder toolbar and status pane while it is the current window, and the
+// main toolbar's document commands reach it; on its own it shows them on bars of its own.
 #pragma once
 
 #include <QMainWindow>
@@ -9,6 +12,7 @@
 #include <vector>
 
 #include "app/shell/command_table.h"
+#include "app/shell/document_types.h"
 #include "editor/editor_dialogs.h"
 #include "editor/ladder_doc.h"
 #include "editor/ladder_view.h"
@@ -39,9 +43,11 @@ struct CLadderContext {
     // The open project: display settings and the paths Compile and Generate ROM write to.
     // Without one, those two commands do nothing.
     CVARNOApp* app = nullptr;
+    // Inside the main window: no bars of its own, and Save's key is the main window's.
+    bool inMainWindow = false;
 };
 
-class CLadderFrame final : public QMainWindow {
+class CLadderFrame final : public QMainWindow, public IWindowParts, public IShellCommands {
     Q_OBJECT
 
 public:
@@ -59,9 +65,24 @@ public:
     QComboBox* FunctionBox() const { return functionBox_; }
     QToolBar* LadderToolBar() const { return toolBar_; }
     QMenu* Popup(LadderPopup which) const { return popups_[static_cast<int>(which)]; }
+    // The window's own status pane; null inside the main window.
     QLabel* StatusPane() const { return statusPane_; }
-    // The menus the main window shows while this window is active: File, Edit, Ladder, Tool.
+    // File, Edit, Ladder, Tool.
     QList<QMenu*> Menus() const { return menus_; }
+
+    // IWindowParts: Edit, Ladder and Tool after the main "&File", whose Save gets Save As and
+    // whose Print gets Print Preview and Export PDF.
+    QList<QMenu*> WindowMenus() const override;
+    QList<QAction*> FileMenuActions(int after) const override;
+    QList<QAction*> ToolBarActions() const override { return toolActions_; }
+    QString StatusPaneText() const override;
+    void UpdateWindowStates() override;
+    void SetPartsChanged(std::function<void()> changed) override;
+
+    // IShellCommands: the main toolbar's Save, Cut, Copy, Paste, Undo, Redo and Print run the
+    // window's commands of the same numbers.
+    bool CanRunShellCommand(int id) const override;
+    void RunShellCommand(int id) override;
 
     // Save to the document's path, asking for one when there is none. True when written.
     bool Save();
@@ -113,9 +134,11 @@ private:
     std::vector<int> keyedCommands_;
     QList<QMenu*> menus_;
     std::array<QMenu*, 4> popups_{};
+    QList<QAction*> toolActions_;
     QToolBar* toolBar_ = nullptr;
     QComboBox* functionBox_ = nullptr;
     QLabel* statusPane_ = nullptr;
+    std::function<void()> partsChanged_;
 };
 
 }  // namespace varno

@@ -11,7 +11,9 @@
 #include "app/ladder/ladder_commands.h"
 #include "app/ladder/ladder_frame.h"
 #include "app/ladder/ladder_widget.h"
+#include "app/ladder/qt_draw_surface.h"
 #include "app/qt_text.h"
+#include "app/shell/command_ids.h"
 #include "platform/strings/app_ladder.h"
 
 namespace varno {
@@ -115,7 +117,9 @@ void CLadderFrame::AddCommands() {
         }
     }
     // Save's key is the main window's; a window on its own gives it here.
-    commands_->Action(ID_SAVE)->setShortcut(QKeySequence::Save);
+    if (!context_.inMainWindow) {
+        commands_->Action(ID_SAVE)->setShortcut(QKeySequence::Save);
+    }
 }
 
 int CLadderFrame::Accelerator(const QKeyEvent& event) const {
@@ -129,9 +133,11 @@ int CLadderFrame::Accelerator(const QKeyEvent& event) const {
 }
 
 void CLadderFrame::BuildMenus() {
-    menus_ = BuildLadderMenus(*commands_, this, true);
-    for (QMenu* menu : menus_) {
-        menuBar()->addMenu(menu);
+    menus_ = BuildLadderMenus(*commands_, this);
+    if (!context_.inMainWindow) {
+        for (QMenu* menu : menus_) {
+            menuBar()->addMenu(menu);
+        }
     }
     popups_ = BuildLadderPopups(*commands_, this);
     widget_->showPopup = [this](LadderPopup which, const QPoint& at) {
@@ -141,11 +147,55 @@ void CLadderFrame::BuildMenus() {
 }
 
 void CLadderFrame::BuildToolBar() {
-    toolBar_ = addToolBar(Tr(IDS_LADDER_TOOLBAR));
-    toolBar_->setObjectName("LadderToolBar");
-    functionBox_ = FillLadderToolBar(toolBar_, *commands_);
+    CLadderToolBarActions bar = LadderToolBarActions(*commands_, this);
+    toolActions_ = bar.actions;
+    functionBox_ = bar.functionBox;
     connect(functionBox_, &QComboBox::activated, widget_,
             [this] { widget_->setFocus(Qt::OtherFocusReason); });
+    if (!context_.inMainWindow) {
+        toolBar_ = addToolBar(Tr(IDS_LADDER_TOOLBAR));
+        toolBar_->setObjectName("LadderToolBar");
+        toolBar_->setFont(ToolBarFont());
+        toolBar_->addActions(toolActions_);
+    }
+}
+
+// --- In the main window -------------------------------------------------------------------------
+
+// The main window's document commands carry the numbers of the window's own.
+static_assert(ID_SAVE == ID_FILE_SAVE && ID_PRINT == ID_FILE_PRINT && ID_CUT == ID_EDIT_CUT &&
+              ID_COPY == ID_EDIT_COPY && ID_PASTE == ID_EDIT_PASTE && ID_UNDO == ID_EDIT_UNDO &&
+              ID_REDO == ID_EDIT_REDO);
+
+QList<QMenu*> CLadderFrame::WindowMenus() const {
+    return menus_.mid(1);
+}
+
+QList<QAction*> CLadderFrame::FileMenuActions(int after) const {
+    switch (after) {
+        case ID_FILE_SAVE:
+            return {commands_->Action(ID_SAVE_AS)};
+        case ID_FILE_PRINT:
+            return {commands_->Action(ID_PRINT_PREVIEW), commands_->Action(ID_EXPORT_PDF)};
+        default:
+            return {};
+    }
+}
+
+void CLadderFrame::UpdateWindowStates() {
+    commands_->UpdateStates();
+}
+
+void CLadderFrame::SetPartsChanged(std::function<void()> changed) {
+    partsChanged_ = std::move(changed);
+}
+
+bool CLadderFrame::CanRunShellCommand(int id) const {
+    return commands_->IsEnabled(id);
+}
+
+void CLadderFrame::RunShellCommand(int id) {
+    commands_->Run(id);
 }
 
 }  // namespace varno

@@ -30,6 +30,7 @@ public:
         context.dialogs = &dialogs_;
         context.clipboard = &clipboard_;
         context.app = &frame_.App();
+        context.inMainWindow = true;
         CLadderFrame* window =
             CLadderFrame::Open(context, request.create ? std::string() : ToGbk(request.key));
         if (window != nullptr && request.create) {

@@ -43,16 +43,20 @@ void CCommandTable::UpdateStates() {
     }
 }
 
-bool CCommandTable::Run(int id) {
+bool CCommandTable::IsEnabled(int id) const {
     auto it = entries_.find(id);
     if (it == entries_.end()) {
         return false;
     }
     const CCommandInfo& info = it->second.info;
-    if ((info.enabled && !info.enabled()) || !info.run) {
+    return info.run && (!info.enabled || info.enabled());
+}
+
+bool CCommandTable::Run(int id) {
+    if (!IsEnabled(id)) {
         return false;
     }
-    info.run();
+    entries_.at(id).info.run();
     return true;
 }
 

@@ -38,6 +38,8 @@ public:
     QAction* Action(int id) const;
     // Re-evaluates every enabled and checked query; menus call it before they show.
     void UpdateStates();
+    // The command exists, has a handler and its query (if any) allows it now.
+    bool IsEnabled(int id) const;
     // Runs the command when it exists and is enabled; false otherwise.
     bool Run(int id);
     // Texts again from the string table, after the edition changed.

@@ -16,7 +16,9 @@
 // user why. The widget keeps its window title and windowModified() current, asks about its own
 // unsaved changes in closeEvent (ignore() keeps it open) and may implement IShellCommands so
 // that the main toolbar's Save, Cut, Copy, Paste, Undo, Redo and Print reach it. A type's menus
-// are shown after "&File" while one of its windows is active.
+// are shown after "&File" while one of its windows is active; a window that carries its own
+// commands implements IWindowParts, and the main window shows its menus, File entries, ladder
+// toolbar buttons and status text while it is the current window.
 //
 // A type not registered yet opens nothing: the commands that need it stay disabled.
 #pragma once
@@ -31,6 +33,7 @@
 #include "platform/string_table.h"
 
 class QMdiArea;
+class QAction;
 class QMdiSubWindow;
 class QMenu;
 class QWidget;
@@ -61,6 +64,27 @@ public:
     virtual ~IShellCommands() = default;
     virtual bool CanRunShellCommand(int id) const = 0;
     virtual void RunShellCommand(int id) = 0;
+};
+
+// What a document window puts into the main window while it is the current one. The window
+// keeps owning all of it; the main window takes it away again when another window becomes
+// current or none is. The window calls the function handed to SetPartsChanged whenever its
+// status text or one of its commands' states may have changed.
+class IWindowParts {
+public:
+    virtual ~IWindowParts() = default;
+    // Shown after the type's menus, before "&View".
+    virtual QList<QMenu*> WindowMenus() const = 0;
+    // The window's File menu entries that follow the main File menu's entry `after`
+    // (ID_FILE_SAVE or ID_FILE_PRINT).
+    virtual QList<QAction*> FileMenuActions(int after) const = 0;
+    // The buttons (and widget actions) of the ladder toolbar.
+    virtual QList<QAction*> ToolBarActions() const = 0;
+    // The text of status pane 900.
+    virtual QString StatusPaneText() const = 0;
+    // Enabled states of the window's own commands again.
+    virtual void UpdateWindowStates() = 0;
+    virtual void SetPartsChanged(std::function<void()> changed) = 0;
 };
 
 class CDocumentTypes final : public QObject {

@@ -1,6 +1,7 @@
 #include "app/shell/main_frame.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -88,11 +89,14 @@ CMainFrame::CMainFrame(QWidget* parent)
     RegisterDocumentTypes(*this);
 
     connect(documentTypes_, &CDocumentTypes::WindowsChanged, this, [this] {
-        UpdateMenusForActiveWindow();
+        UpdateWindowParts();
         UpdateTitle();
         UpdateCommandStates();
     });
     connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandStates(); });
+    // Paste follows what the clipboard holds, whichever program put it there.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { UpdateCommandStates(); });
     qApp->installEventFilter(this);
     setAcceptDrops(true);
     UpdateTitle();
@@ -104,6 +108,9 @@ CMainFrame::CMainFrame(QWidget* parent)
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    // The windows go after the members; they must not tell this frame anything then.
+    RemoveWindowParts();
     disconnect(documentTypes_, nullptr, this, nullptr);
     // The base class closes the window once the members are gone; that close asks nothing.
     destroying_ = true;
@@ -223,7 +230,7 @@ void CMainFrame::CreateMenus() {
     fileMenu_->addSeparator();
     fileMenu_->addAction(commands_->Action(ID_FILE_SAVE));
     fileMenu_->addAction(commands_->Action(ID_FILE_PRINT));
-    fileMenu_->addSeparator();
+    filePrintSeparator_ = fileMenu_->addSeparator();
     fileMenu_->addAction(commands_->Action(ID_IMPORT_ROM));
     fileMenu_->addAction(commands_->Action(ID_OPTIONS));
     recentSeparator_ = fileMenu_->addSeparator();
@@ -296,28 +303,96 @@ void CMainFrame::AddDockBar(QDockWidget* bar, int barId, Qt::DockWidgetArea area
 
 void CMainFrame::UpdateCommandStates() {
     commands_->UpdateStates();
+    if (auto* parts =
+            partsWindow_ ? dynamic_cast<IWindowParts*>(partsWindow_->widget()) : nullptr) {
+        parts->UpdateWindowStates();
+    }
 }
 
-void CMainFrame::UpdateMenusForActiveWindow() {
-    for (QAction* action : documentMenuActions_) {
-        menuBar()->removeAction(action);
+QMdiSubWindow* CMainFrame::CurrentDocumentWindow() const {
+    // The area has no active window while a dialog or another program is active; the current
+    // one is then the window that was active, so the menus stay while a dialog is open.
+    QMdiSubWindow* current = mdiArea_->currentSubWindow();
+    return CDocumentTypes::KindOf(current) ? current : nullptr;
+}
+
+void CMainFrame::RemoveWindowParts() {
+    for (const QPointer<QAction>& action : std::as_const(documentMenuActions_)) {
+        if (action) {
+            menuBar()->removeAction(action);
+        }
+    }
+    for (const QPointer<QAction>& action : std::as_const(fileWindowActions_)) {
+        if (action) {
+            fileMenu_->removeAction(action);
+        }
+    }
+    for (const QPointer<QAction>& action : std::as_const(toolBarWindowActions_)) {
+        if (action) {
+            ladderToolBar_->removeAction(action);
+        }
     }
     documentMenuActions_.clear();
-    QMdiSubWindow* active = mdiArea_->activeSubWindow();
-    const std::optional<DocKind> kind = CDocumentTypes::KindOf(active);
-    const CDocumentType* type = kind ? documentTypes_->Type(*kind) : nullptr;
-    if (type == nullptr) {
+    fileWindowActions_.clear();
+    toolBarWindowActions_.clear();
+    if (partsWindow_) {
+        if (auto* parts = dynamic_cast<IWindowParts*>(partsWindow_->widget())) {
+            parts->SetPartsChanged({});
+        }
+    }
+    partsWindow_ = nullptr;
+}
+
+void CMainFrame::UpdateWindowParts() {
+    QMdiSubWindow* current = CurrentDocumentWindow();
+    if (current != nullptr && current == partsWindow_) {
+        UpdateStatusPane();
         return;
     }
-    for (QMenu* menu : type->menus) {
-        menuBar()->insertMenu(viewMenu_->menuAction(), menu);
-        documentMenuActions_.append(menu->menuAction());
+    RemoveWindowParts();
+    partsWindow_ = current;
+    const std::optional<DocKind> kind = CDocumentTypes::KindOf(current);
+    if (const CDocumentType* type = kind ? documentTypes_->Type(*kind) : nullptr) {
+        for (QMenu* menu : type->menus) {
+            menuBar()->insertMenu(viewMenu_->menuAction(), menu);
+            documentMenuActions_.append(menu->menuAction());
+        }
     }
+    auto* parts = current != nullptr ? dynamic_cast<IWindowParts*>(current->widget()) : nullptr;
+    if (parts != nullptr) {
+        for (QMenu* menu : parts->WindowMenus()) {
+            menuBar()->insertMenu(viewMenu_->menuAction(), menu);
+            documentMenuActions_.append(menu->menuAction());
+        }
+        const std::pair<int, QAction*> fileGroups[] = {
+            {ID_FILE_SAVE, commands_->Action(ID_FILE_PRINT)},
+            {ID_FILE_PRINT, filePrintSeparator_},
+        };
+        for (const auto& [after, before] : fileGroups) {
+            const QList<QAction*> actions = parts->FileMenuActions(after);
+            fileMenu_->insertActions(before, actions);
+            fileWindowActions_.append({actions.begin(), actions.end()});
+        }
+        const QList<QAction*> buttons = parts->ToolBarActions();
+        ladderToolBar_->addActions(buttons);
+        toolBarWindowActions_.append({buttons.begin(), buttons.end()});
+        parts->SetPartsChanged([this] {
+            UpdateStatusPane();
+            UpdateTitle();
+            commands_->UpdateStates();
+        });
+    }
+    UpdateStatusPane();
+}
+
+void CMainFrame::UpdateStatusPane() {
+    auto* parts = partsWindow_ ? dynamic_cast<IWindowParts*>(partsWindow_->widget()) : nullptr;
+    statusPane_->setText(parts != nullptr ? parts->StatusPaneText() : Tr(IDS_STATUS_PANE));
 }
 
 void CMainFrame::UpdateTitle() {
     QString title = Tr(IDS_MAIN_TITLE);
-    if (QMdiSubWindow* active = mdiArea_->activeSubWindow()) {
+    if (QMdiSubWindow* active = CurrentDocumentWindow()) {
         QString document = active->windowTitle();
         document.replace("[*]", active->isWindowModified() ? "*" : "");
         if (!document.isEmpty()) {
@@ -390,20 +465,19 @@ void CMainFrame::CyclePane(int step) {
 
 namespace {
 
-IShellCommands* ActiveCommands(QMdiArea* area) {
-    QMdiSubWindow* active = area->activeSubWindow();
-    return active == nullptr ? nullptr : dynamic_cast<IShellCommands*>(active->widget());
+IShellCommands* ShellCommandsOf(QMdiSubWindow* window) {
+    return window == nullptr ? nullptr : dynamic_cast<IShellCommands*>(window->widget());
 }
 
 }  // namespace
 
 bool CMainFrame::CanRunOnActiveDocument(int id) const {
-    IShellCommands* target = ActiveCommands(mdiArea_);
+    IShellCommands* target = ShellCommandsOf(CurrentDocumentWindow());
     return target != nullptr && target->CanRunShellCommand(id);
 }
 
 void CMainFrame::RunOnActiveDocument(int id) {
-    if (IShellCommands* target = ActiveCommands(mdiArea_)) {
+    if (IShellCommands* target = ShellCommandsOf(CurrentDocumentWindow())) {
         target->RunShellCommand(id);
     }
     UpdateCommandStates();

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
@@ -94,12 +96,18 @@ public:
     CWorkspace* Workspace() const { return workspace_; }
     QToolBar* MainToolBar() const { return mainToolBar_; }
     QToolBar* LadderToolBar() const { return ladderToolBar_; }
-    // Pane 900 of the status bar, for the ladder view's "ln%d,col%d".
+    // Pane 900 of the status bar: the current window's status text (the ladder view's
+    // "ln%d,col%d"), a run of blanks while no window gives one.
     QLabel* StatusPane() const { return statusPane_; }
     QMenu* FileMenu() const { return fileMenu_; }
     void AddDockBar(QDockWidget* bar, int barId, Qt::DockWidgetArea area);
-    // Enabled and checked states of every command again; windows call it when theirs change.
+    // Enabled and checked states of every command again, the current window's own among them;
+    // windows call it when theirs change.
     void UpdateCommandStates();
+    // The document window the menus, the bars and the document commands act on: the active
+    // one, or while a dialog has the activation the one that was active before. Null when
+    // there is none.
+    QMdiSubWindow* CurrentDocumentWindow() const;
 
     // The path dialog of the Options commands in the workspace: the stored path in, the new
     // one out (nullopt for Cancel). Unset, those commands are disabled.
@@ -125,7 +133,11 @@ private:
     void CreateMenus();
     void CreateToolBars();
     void CreateStatusBar();
-    void UpdateMenusForActiveWindow();
+    // Shows the menus, File entries, toolbar buttons and status text of the current window
+    // (see IWindowParts) in place of the previous window's.
+    void UpdateWindowParts();
+    void RemoveWindowParts();
+    void UpdateStatusPane();
     void RebuildRecentMenu();
     void UpdateTitle();
     void CyclePane(int step);
@@ -153,7 +165,12 @@ private:
     QMenu* helpMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentActions_;
-    QList<QAction*> documentMenuActions_;
+    // What the current window put into the menus and the ladder toolbar; the window owns it.
+    QPointer<QMdiSubWindow> partsWindow_;
+    QList<QPointer<QAction>> documentMenuActions_;
+    QList<QPointer<QAction>> fileWindowActions_;
+    QList<QPointer<QAction>> toolBarWindowActions_;
+    QAction* filePrintSeparator_ = nullptr;
     QList<CDockBarEntry> dockBars_;
     bool layoutRestored_ = false;
     bool destroying_ = false;
