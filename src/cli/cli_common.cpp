@@ -1,6 +1,7 @@
 #include "cli/cli_common.h"
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 
 #include "cli/cli.h"
@@ -30,6 +31,11 @@ std::optional<int> CheckArguments(const std::vector<std::string>& args, std::siz
         return CliUsage(err, command + ": give " + what);
     }
     return std::nullopt;
+}
+
+CVARNOApp& AppUntilExit(IMessageService& messages) {
+    static auto* apps = new std::vector<std::unique_ptr<CVARNOApp>>;
+    return *apps->emplace_back(std::make_unique<CVARNOApp>(messages));
 }
 
 std::optional<int> OpenCliProject(CVARNOApp& app, const std::string& path, std::ostream& err) {

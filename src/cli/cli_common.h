@@ -24,6 +24,10 @@ int CliUsage(std::ostream& err, const std::string& message);
 std::optional<int> CheckArguments(const std::vector<std::string>& args, std::size_t count,
                                   const std::string& command, const std::string& what,
                                   std::ostream& err);
+// A project for a command after which the process ends. It is never freed (it stays reachable
+// until exit): freeing a large project row by row would take longer than the rest of the exit.
+CVARNOApp& AppUntilExit(IMessageService& messages);
+
 // Opens an existing project.
 std::optional<int> OpenCliProject(CVARNOApp& app, const std::string& path, std::ostream& err);
 // The project's ladder file is there and was read whole: what could be read of a damaged or

@@ -71,7 +71,7 @@ int CliCompileProject(const std::vector<std::string>& args, std::ostream& out, s
     }
     CStreamMessages messages(err);
     CStreamOutput output(out);
-    CVARNOApp app(messages);
+    CVARNOApp& app = AppUntilExit(messages);
     if (auto failed = OpenCliProject(app, args[0], err)) {
         return *failed;
     }

@@ -18,7 +18,7 @@ int CliBuildProject(const std::vector<std::string>& args, std::ostream& out, std
     }
     CStreamMessages messages(err);
     CStreamOutput output(out);
-    CVARNOApp app(messages);
+    CVARNOApp& app = AppUntilExit(messages);
     if (auto failed = OpenCliProject(app, args[0], err)) {
         return *failed;
     }

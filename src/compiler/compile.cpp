@@ -1,6 +1,9 @@
 #include "compiler/compile.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "compiler/aov_graph.h"
@@ -12,38 +15,157 @@
 
 namespace varno {
 
-bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors) {
-    CAOVGraph graph(errors);
-    CEmissionCheck check;
-    std::vector<CEmittedNode> trace;
-    bool result = true;
-    const int rows = ladder.RowCount();
-    for (int first = 0; first < rows;) {
-        int end = ladder.NetworkEnd(first);
-        graph.Reset();
-        trace.clear();
+namespace {
+
+// The working state of one compile pass, reused from network to network.
+class CNetworkCompiler {
+public:
+    explicit CNetworkCompiler(CErrorList& errors) : errors_(errors), graph_(errors) {}
+
+    // Compiles the network of rows first..end-1, appending its instructions.
+    bool Compile(CLadder& ladder, int first, int end, CLDCmdList& out) {
+        graph_.Reset();
+        trace_.clear();
         const std::size_t start = out.GetCount();
         // A network whose instructions would compute something other than its drawing is
         // refused here, even when the walk itself found nothing wrong.
-        if (!BuildNetwork(graph, ladder, first, end) || !EmitNetwork(graph, out, &trace) ||
-            !check.Check(ladder, first, end, out, start, trace, errors)) {
-            result = false;
+        return BuildNetwork(graph_, ladder, first, end) && EmitNetwork(graph_, out, &trace_) &&
+               check_.Check(ladder, first, end, out, start, trace_, errors_);
+    }
+
+private:
+    CErrorList& errors_;
+    CAOVGraph graph_;
+    CEmissionCheck check_;
+    std::vector<CEmittedNode> trace_;
+};
+
+// A run of whole networks of one program, compiled on its own.
+struct CChunk {
+    CLadder* ladder = nullptr;
+    std::size_t program = 0;
+    int first = 0;
+    std::vector<int> ends;  // of each network, in order
+    CLDCmdList out;
+    CErrorList errors;
+    bool compiled = true;
+};
+
+// Networks are independent: each reads and marks only its own rows' cells. Large projects
+// are split into runs of whole networks of about this many rows, compiled on several
+// threads and joined in program order, which gives the same list as one pass.
+constexpr int CHUNK_ROWS = 2048;
+constexpr unsigned MAX_WORKERS = 4;
+// Below this, starting threads costs more than it saves.
+constexpr std::uint64_t PARALLEL_ROWS = 4 * CHUNK_ROWS;
+
+std::vector<CChunk> SplitIntoChunks(CLadderList& programs) {
+    std::vector<CChunk> chunks;
+    std::size_t program = 0;
+    for (CLadder& ladder : programs) {
+        const int rows = ladder.RowCount();
+        int first = 0;
+        // The ends are found here, so that the workers never touch the ladder's cached layout.
+        for (int row = 0; row < rows;) {
+            if (row == first) {
+                CChunk& chunk = chunks.emplace_back();
+                chunk.ladder = &ladder;
+                chunk.program = program;
+                chunk.first = first;
+                chunk.errors.SetProgramName(ladder.Name());
+            }
+            row = ladder.NetworkEnd(row);
+            chunks.back().ends.push_back(row);
+            if (row - first >= CHUNK_ROWS) {
+                first = row;
+            }
         }
+        ++program;
+    }
+    return chunks;
+}
+
+void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
+    std::atomic<std::size_t> next{0};
+    // Programs after one that failed are not reported: their chunks not yet begun are skipped.
+    std::atomic<std::size_t> failedProgram{SIZE_MAX};
+    auto work = [&] {
+        for (std::size_t i = next++; i < chunks.size(); i = next++) {
+            CChunk& chunk = chunks[i];
+            if (chunk.program > failedProgram) {
+                continue;
+            }
+            CNetworkCompiler compiler(chunk.errors);
+            int first = chunk.first;
+            for (const int end : chunk.ends) {
+                chunk.compiled =
+                    compiler.Compile(*chunk.ladder, first, end, chunk.out) && chunk.compiled;
+                first = end;
+            }
+            if (!chunk.compiled) {
+                std::size_t failed = failedProgram;
+                while (chunk.program < failed &&
+                       !failedProgram.compare_exchange_weak(failed, chunk.program)) {
+                }
+            }
+        }
+    };
+    std::vector<std::jthread> threads;
+    for (unsigned t = 1; t < workers; ++t) {
+        threads.emplace_back(work);
+    }
+    work();
+}
+
+}  // namespace
+
+bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors) {
+    CNetworkCompiler compiler(errors);
+    bool result = true;
+    for (int first = 0; first < ladder.RowCount();) {
+        const int end = ladder.NetworkEnd(first);
+        result = compiler.Compile(ladder, first, end, out) && result;
         first = end;
     }
     return result;
 }
 
 bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& errors) {
-    // Programs average two to three instructions a row; growing a list of a few hundred
-    // thousand instructions step by step costs more than the compile itself.
-    constexpr std::uint64_t INSTRUCTIONS_PER_ROW = 3;
-    out.Reserve(out.GetCount() + programs.TotalRows() * INSTRUCTIONS_PER_ROW);
+    if (programs.TotalRows() < PARALLEL_ROWS) {
+        for (CLadder& ladder : programs) {
+            errors.SetProgramName(ladder.Name());
+            if (!CompileLadder(ladder, out, errors)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    std::vector<CChunk> chunks = SplitIntoChunks(programs);
+    const unsigned workers =
+        std::min<unsigned>({std::max(1u, std::thread::hardware_concurrency()), MAX_WORKERS,
+                            static_cast<unsigned>(chunks.size())});
+    CompileChunks(chunks, workers);
+
+    std::size_t total = out.GetCount();
+    for (const CChunk& chunk : chunks) {
+        total += chunk.out.GetCount();
+    }
+    out.Reserve(total);
+    // Stop after the first program that fails, as a pass program by program would.
+    std::size_t i = 0;
+    std::size_t program = 0;
     for (CLadder& ladder : programs) {
         errors.SetProgramName(ladder.Name());
-        if (!CompileLadder(ladder, out, errors)) {
+        bool compiled = true;
+        for (; i < chunks.size() && chunks[i].program == program; ++i) {
+            out.Append(chunks[i].out);
+            errors.Append(chunks[i].errors);
+            compiled = compiled && chunks[i].compiled;
+        }
+        if (!compiled) {
             return false;
         }
+        ++program;
     }
     return true;
 }

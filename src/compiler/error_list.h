@@ -35,6 +35,10 @@ public:
     const std::string& ProgramName() const { return programName_; }
 
     void Add(int row, int kind) { errors_.push_back(CErrorInfo{row, kind, programName_}); }
+    // Appends another run's errors, each keeping its own program.
+    void Append(const CErrorList& other) {
+        errors_.insert(errors_.end(), other.errors_.begin(), other.errors_.end());
+    }
 
     std::size_t GetCount() const { return errors_.size(); }
     bool IsEmpty() const { return errors_.empty(); }

@@ -1,7 +1,10 @@
 #include "compiler/instruction_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "model/catalog.h"
 #include "platform/atomic_file.h"
@@ -128,14 +131,18 @@ bool StartsRung(const CLDCmd& cmd) {
     return cmd.kind == LDCMD_FUNC && FuncInputCount(cmd.code) == 0;
 }
 
-std::string InstructionListText(const CLDCmdList& cmds) {
+namespace {
+
+// The text of cmds[begin, end), whose rungs are numbered on from rungsBefore.
+std::string ListPiece(const CLDCmdList& cmds, std::size_t begin, std::size_t end, int rungsBefore) {
     const CSeparator separator(LoadString(IDS_RUNG_SEPARATOR));
     // An instruction line is about 20 bytes; a rung adds a separator to every few of them.
     constexpr std::size_t BYTES_PER_INSTRUCTION = 28;
     std::string text;
-    text.reserve(cmds.GetCount() * BYTES_PER_INSTRUCTION);
-    int rung = 0;
-    for (const CLDCmd& cmd : cmds) {
+    text.reserve((end - begin) * BYTES_PER_INSTRUCTION);
+    int rung = rungsBefore;
+    for (std::size_t i = begin; i < end; ++i) {
+        const CLDCmd& cmd = cmds[i];
         if (StartsRung(cmd)) {
             separator.Append(text, ++rung);
         }
@@ -145,9 +152,55 @@ std::string InstructionListText(const CLDCmdList& cmds) {
     return text;
 }
 
+// Long lists are formatted in pieces on several threads; short ones in one.
+constexpr std::size_t PIECE_INSTRUCTIONS = 32768;
+constexpr std::size_t MAX_PIECES = 4;
+
+// The file's bytes in consecutive pieces.
+std::vector<std::string> ListPieces(const CLDCmdList& cmds) {
+    const std::size_t count =
+        std::clamp<std::size_t>(std::min<std::size_t>(cmds.GetCount() / PIECE_INSTRUCTIONS,
+                                                      std::thread::hardware_concurrency()),
+                                1, MAX_PIECES);
+    std::vector<std::string> pieces(count);
+    std::vector<std::jthread> threads;
+    std::size_t begin = 0;
+    int rungsBefore = 0;
+    for (std::size_t p = 0; p < count; ++p) {
+        const std::size_t end =
+            p + 1 == count ? cmds.GetCount() : cmds.GetCount() / count * (p + 1);
+        if (p + 1 == count) {
+            pieces[p] = ListPiece(cmds, begin, end, rungsBefore);
+            break;
+        }
+        threads.emplace_back([&cmds, &piece = pieces[p], begin, end, rungsBefore] {
+            piece = ListPiece(cmds, begin, end, rungsBefore);
+        });
+        for (std::size_t i = begin; i < end; ++i) {
+            rungsBefore += StartsRung(cmds[i]) ? 1 : 0;
+        }
+        begin = end;
+    }
+    return pieces;
+}
+
+}  // namespace
+
+std::string InstructionListText(const CLDCmdList& cmds) {
+    std::string text;
+    for (const std::string& piece : ListPieces(cmds)) {
+        text += piece;
+    }
+    return text;
+}
+
 void WriteInstructionList(const std::string& path, const CLDCmdList& cmds) {
-    const std::string text = InstructionListText(cmds);
-    SaveFileAtomically(path, [&](CArchive& ar) { ar.WriteBytes(text); });
+    const std::vector<std::string> pieces = ListPieces(cmds);
+    SaveFileAtomically(path, [&](CArchive& ar) {
+        for (const std::string& piece : pieces) {
+            ar.WriteBytes(piece);
+        }
+    });
 }
 
 }  // namespace varno

@@ -12,6 +12,9 @@ namespace varno {
 class CLDCmdList {
 public:
     void Add(const CLDCmd& cmd) { cmds_.push_back(cmd); }
+    void Append(const CLDCmdList& other) {
+        cmds_.insert(cmds_.end(), other.cmds_.begin(), other.cmds_.end());
+    }
     // Room for `count` instructions in all, so that a long compile does not keep moving the list.
     void Reserve(std::size_t count) { cmds_.reserve(count); }
     std::size_t GetCount() const { return cmds_.size(); }

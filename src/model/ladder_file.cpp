@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "model/catalog.h"
@@ -37,15 +38,22 @@ bool IsMarker(const CLDCell& cell) {
     }
 }
 
-// The cell records of an element row: runs of empty cells and of wires joined.
-std::vector<CLDCmd> CellRecords(const CLDRow& row) {
-    std::vector<CLDCmd> records;
-    records.reserve(LADDER_WIDTH);
+// The cell records of an element row: runs of empty cells and of wires joined. At most one a
+// cell, so they live on the stack: rows are written by the tens of thousands.
+struct CCellRecords {
+    std::array<CLDCmd, LADDER_WIDTH> records;
+    std::size_t count = 0;
+
+    std::span<const CLDCmd> Span() const { return std::span(records.data(), count); }
+};
+
+CCellRecords CellRecords(const CLDRow& row) {
+    CCellRecords out;
     for (int c = 0; c < LADDER_WIDTH; ++c) {
         CLDCmd cmd = row.Cell(c)->Element();
-        if (!records.empty() && IsRunKind(cmd.kind) && records.back().kind == cmd.kind &&
-            records.back().vline == cmd.vline) {
-            ++records.back().operand;
+        if (out.count > 0 && IsRunKind(cmd.kind) && out.records[out.count - 1].kind == cmd.kind &&
+            out.records[out.count - 1].vline == cmd.vline) {
+            ++out.records[out.count - 1].operand;
             continue;
         }
         if (IsRunKind(cmd.kind)) {
@@ -53,9 +61,9 @@ std::vector<CLDCmd> CellRecords(const CLDRow& row) {
         } else if (cmd.kind == LDCMD_FUNC) {
             cmd.operand = 0;
         }
-        records.push_back(cmd);
+        out.records[out.count++] = cmd;
     }
-    return records;
+    return out;
 }
 
 std::uint64_t OperandRecordCount(const CLDRow& row) {
@@ -248,11 +256,11 @@ bool WriteRow(CArchive& ar, const CLDRow& row) {
         ar.WriteBytes(text2);
         return true;
     }
-    std::vector<CLDCmd> records = CellRecords(row);
+    const CCellRecords records = CellRecords(row);
     header.tag = ROW_TAG_ELEMENTS;
-    header.value = static_cast<std::uint32_t>(records.size() + OperandRecordCount(row));
+    header.value = static_cast<std::uint32_t>(records.count + OperandRecordCount(row));
     ar.WriteValue(header);
-    ar.Write(records.data(), records.size() * sizeof(CLDCmd));
+    ar.Write(records.Span().data(), records.Span().size_bytes());
     for (int c = 0; c < LADDER_WIDTH; ++c) {
         WriteCellOperands(ar, *row.Cell(c));
     }
@@ -263,8 +271,7 @@ std::uint64_t RowRecordSize(const CLDRow& row) {
     if (row.IsComment()) {
         return sizeof(CRowHeader) + row.Comment(1).size() + row.Comment(2).size();
     }
-    return sizeof(CRowHeader) +
-           sizeof(CLDCmd) * (CellRecords(row).size() + OperandRecordCount(row));
+    return sizeof(CRowHeader) + sizeof(CLDCmd) * (CellRecords(row).count + OperandRecordCount(row));
 }
 
 // --- Program file ---------------------------------------------------------------------------

@@ -5,14 +5,17 @@
 #include "model/catalog.h"
 #include "model/ladder_file.h"
 #include "model/ladder_list.h"
+#include "model/parallel_row_read.h"
 #include "platform/atomic_file.h"
 
 namespace varno {
 
 namespace {
 
-// Cuts the row stream into programs; false when a row could not be read.
-bool ReadPrograms(CArchive& ar, int rowCount, std::vector<std::unique_ptr<CLadder>>& closed) {
+// Cuts the row stream into programs; false when a row could not be read. nextRow gives the
+// rows in file order.
+template <class NextRow>
+bool ReadPrograms(NextRow nextRow, int rowCount, std::vector<std::unique_ptr<CLadder>>& closed) {
     std::unique_ptr<CLadder> current;
     bool fresh = false;
     for (int i = 0; i < rowCount; ++i) {
@@ -20,7 +23,7 @@ bool ReadPrograms(CArchive& ar, int rowCount, std::vector<std::unique_ptr<CLadde
             current = std::make_unique<CLadder>();
             fresh = true;
         }
-        CRowRead read = ReadRow(ar);
+        CRowRead read = nextRow(i);
         if (!read.row) {
             return false;
         }
@@ -59,17 +62,17 @@ bool ReadPrograms(CArchive& ar, int rowCount, std::vector<std::unique_ptr<CLadde
     return true;
 }
 
-}  // namespace
-
-bool ReadProgramSet(CArchive& ar, CLadderList& list) {
-    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
-    if (!rowCount) {
-        return false;
-    }
+// Reads the rows after the header; rows read ahead (on several threads) are used when given.
+bool ReadRowsIntoPrograms(CArchive& ar, int rowCount, std::optional<std::vector<CRowRead>> ahead,
+                          CLadderList& list) {
     std::vector<std::unique_ptr<CLadder>> closed;
     bool complete = false;
     try {
-        complete = ReadPrograms(ar, *rowCount, closed);
+        complete =
+            ahead ? ReadPrograms(
+                        [&](int i) { return std::move((*ahead)[static_cast<std::size_t>(i)]); },
+                        rowCount, closed)
+                  : ReadPrograms([&](int) { return ReadRow(ar); }, rowCount, closed);
     } catch (const std::bad_alloc&) {
         complete = false;
     }
@@ -77,10 +80,39 @@ bool ReadProgramSet(CArchive& ar, CLadderList& list) {
     return complete;
 }
 
+// Ladder files up to this size are read into memory at once, which lets large ones be read on
+// several threads; a larger one (only possible with huge comment rows) is streamed.
+constexpr std::uint64_t MAX_BUFFERED_FILE = 256u << 20;
+
+}  // namespace
+
+bool ReadProgramSet(CArchive& ar, CLadderList& list) {
+    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
+    return rowCount && ReadRowsIntoPrograms(ar, *rowCount, std::nullopt, list);
+}
+
 bool ReadProgramSet(const std::string& path, CLadderList& list) {
-    std::unique_ptr<CFileArchive> ar =
+    std::unique_ptr<CFileArchive> file =
         CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
-    return ar && ReadProgramSet(*ar, list);
+    if (!file) {
+        return false;
+    }
+    if (file->Remaining() > MAX_BUFFERED_FILE) {
+        return ReadProgramSet(*file, list);
+    }
+    const std::optional<std::string> bytes =
+        file->ReadBytes(static_cast<std::size_t>(file->Remaining()));
+    if (!bytes) {
+        return false;
+    }
+    CMemReadArchive ar(*bytes);
+    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
+    if (!rowCount) {
+        return false;
+    }
+    const auto rows = std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size())
+                          .subspan(ar.Position());
+    return ReadRowsIntoPrograms(ar, *rowCount, ReadRowsInParallel(rows, *rowCount), list);
 }
 
 namespace {

@@ -152,6 +152,27 @@ TEST(InstructionListText, CountsRungsAcrossTheWholeList) {
     EXPECT_EQ(InstructionListText(CLDCmdList()), "");
 }
 
+// Long lists are formatted in pieces; a rung cut by a piece boundary and the numbering across
+// pieces must read as one pass would write them.
+TEST(InstructionListText, LongListNumbersRungsOnAcrossPieces) {
+    constexpr int INSTRUCTIONS = 150002;
+    const std::uint8_t rung[] = {BASIC_RD, BASIC_AND, BASIC_AND_NOT, BASIC_WRT};
+    CLDCmdList cmds;
+    std::string expected;
+    for (int i = 0; i < INSTRUCTIONS; ++i) {
+        const CLDCmd cmd = CLDCmd::Basic(rung[i % 4], i % 4 == 3 ? 'Y' : 'X', i % 9999, i % 8);
+        cmds.Add(cmd);
+        if (i % 4 == 0) {
+            expected += SEPARATOR + std::to_string(i / 4 + 1) + "th Rung\r\n";
+        }
+        expected += InstructionLine(cmd) + "\r\n";
+    }
+    EXPECT_EQ(InstructionListText(cmds), expected);
+    test::CTempDir dir;
+    WriteInstructionList(dir.File("PLC.txt"), cmds);
+    EXPECT_EQ(test::ReadFileBytes(dir.File("PLC.txt")), expected);
+}
+
 TEST(InstructionListText, SeparatorFollowsTheInterfaceLanguage) {
     SetLanguage(Lang::Chinese);
     std::string text = InstructionListText(ListOf({Head(FUNC_END2)}));

@@ -1,5 +1,7 @@
 #include "model/ladder_list.h"
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -270,6 +272,61 @@ TEST_F(ProgramSet, RowStreamIsCutIntoPrograms) {
     WriteRows(Path(), {&r.END1, &r.CONTACT, &r.COMMENT});
     EXPECT_TRUE(ReadProgramSet(Path(), tail));
     EXPECT_EQ(Names(tail), "LEVEL1");
+}
+
+// Large files are read on several threads; whatever the bytes, the result must be the one
+// read row after row from the same bytes (the archive overload reads that way).
+TEST_F(ProgramSet, LargeFilesReadAsOneSequentialReadDoes) {
+    std::mt19937 rng(5);
+    CLadderList list;
+    list.ResetToNewProject();
+    list.NewSubprogram("P0001");
+    for (CLadder& program : list) {
+        std::unique_ptr<CLadder> body = test::RandomProgram(rng, 4000, false);
+        const int at = program.GetCell(0, 0)->Code() == FUNC_SP ? 2 : 0;
+        for (int r = body->RowCount() - 1; r >= 0; --r) {
+            program.InsertRow(at, body->GetRow(r));
+        }
+    }
+    ASSERT_GT(list.TotalRows(), 10000u);
+    ASSERT_TRUE(WriteProgramSet(Path(), list));
+    const std::string good = test::ReadFileBytes(Path());
+
+    auto expectSameAsSequential = [&](const std::string& bytes, const std::string& what) {
+        test::WriteFileBytes(Path(), bytes);
+        CLadderList fromFile;
+        const bool fileRead = ReadProgramSet(Path(), fromFile);
+        CMemReadArchive ar(bytes);
+        CLadderList sequential;
+        EXPECT_EQ(fileRead, ReadProgramSet(ar, sequential)) << what;
+        EXPECT_EQ(Names(fromFile), Names(sequential)) << what;
+        CMemWriteArchive a;
+        CMemWriteArchive b;
+        WriteProgramSet(a, fromFile);
+        WriteProgramSet(b, sequential);
+        EXPECT_TRUE(a.Data().size() == b.Data().size() &&
+                    std::equal(a.Data().begin(), a.Data().end(), b.Data().begin()))
+            << what;
+        return fileRead;
+    };
+    EXPECT_TRUE(expectSameAsSequential(good, "whole file"));
+    // A row header that claims another size than its cells take: the cut points are wrong.
+    std::string lying = good;
+    std::size_t at = 64;
+    for (int row = 0; row < 5000; ++row) {
+        std::uint32_t value = 0;
+        std::memcpy(&value, &lying[at + 4], 4);
+        at += 8 + (lying[at] == ROW_TAG_COMMENT ? (value & 0xFFFF) + (value >> 16) : value * 8);
+    }
+    ASSERT_EQ(lying[at], static_cast<char>(ROW_TAG_ELEMENTS));
+    lying[at + 4] = static_cast<char>(lying[at + 4] + 1);
+    expectSameAsSequential(lying, "header one record longer");
+    for (const std::size_t cut : {good.size() / 3, good.size() / 2 + 3, good.size() - 1}) {
+        EXPECT_FALSE(expectSameAsSequential(good.substr(0, cut), "cut"));
+    }
+    std::string unknownTag = good;
+    unknownTag[at] = 0x26;
+    EXPECT_FALSE(expectSameAsSequential(unknownTag, "unknown tag"));
 }
 
 TEST_F(ProgramSet, DamagedFilesKeepTheProgramsClosedBeforeTheDamage) {
