@@ -1,5 +1,7 @@
 #include "params/param_doc.h"
 
+#include <sys/stat.h>
+
 #include "platform/atomic_file.h"
 #include "platform/text_file.h"
 
@@ -43,6 +45,12 @@ bool CParamDoc::Save(const std::string& path, std::string* error) {
     }
     modified_ = false;
     return true;
+}
+
+bool SaveNeedsNewName(const std::string& path) {
+    struct stat st {};
+    // The same permission bit that makes an atomic save refuse the file.
+    return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && (st.st_mode & S_IWUSR) == 0;
 }
 
 }  // namespace varno

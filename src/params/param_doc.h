@@ -38,6 +38,10 @@ private:
     bool modified_ = false;
 };
 
+// The read-only rule of Save: a file that is there without the owner's write permission is
+// kept, and the user is asked for a new name as Save As does. False for a missing file.
+bool SaveNeedsNewName(const std::string& path);
+
 // The largest parameter file read: 16-bit table sizes keep real ones far below this.
 inline constexpr std::uint64_t MAX_PARAM_FILE = 16u << 20;
 

@@ -2,7 +2,9 @@
 
 #include "app/ladder/ladder_registration.h"
 #include "app/shell/main_frame.h"
+#include "app/windows/comment_registration.h"
 #include "app/windows/instruct_registration.h"
+#include "app/windows/param_registration.h"
 
 namespace varno {
 
@@ -11,6 +13,8 @@ namespace varno {
 void RegisterDocumentTypes(CMainFrame& frame) {
     RegisterLadderWindow(frame);
     RegisterInstructWindow(frame);
+    RegisterCommentWindow(frame);
+    RegisterParamWindow(frame);
 }
 
 }  // namespace varno

@@ -119,6 +119,7 @@ CWorkspace::CWorkspace(CMainFrame& frame)
     CreateCommands();
     connect(tree_, &CWorkspaceTree::NodeActivated, this, &CWorkspace::RunNodeCommand);
     connect(tree_, &CWorkspaceTree::NodeMenuRequested, this, &CWorkspace::ShowNodeMenu);
+    commentWatch_ = frame_.App().Comments().Subscribe([this] { RefreshSubprogramLabels(); });
 }
 
 void CWorkspace::CreateCommands() {

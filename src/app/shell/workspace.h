@@ -114,6 +114,8 @@ private:
     QTreeWidgetItem* projectItem_ = nullptr;
     QTreeWidgetItem* ladderItem_ = nullptr;
     QTreeWidgetItem* folderItem_ = nullptr;
+    // Subprogram labels carry the comments of their P addresses.
+    CCommentSubscription commentWatch_;
 };
 
 }  // namespace varno

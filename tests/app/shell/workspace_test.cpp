@@ -166,9 +166,11 @@ private slots:
                  (QList<int>{ID_ADD_SUBPROGRAM, ID_RELOAD_PROGRAMS}));
         QVERIFY(PopupCommands(Ws(), Ws().LadderItem()->child(0)).isEmpty());  // LEVEL1
         QVERIFY(Ws().BuildPopup(Ws().ProjectItem()) == nullptr);
-        // Until a window type is registered its Open is disabled.
+        // Open follows the registration of the window type; the comment window is registered.
         QMenu* menu = Ws().BuildPopup(Ws().ProjectItem()->child(1));
-        QVERIFY(!menu->actions().first()->isEnabled());
+        QCOMPARE(menu->actions().first()->isEnabled(),
+                 frame_->DocumentTypes().IsRegistered(DocKind::Comment));
+        QVERIFY(menu->actions().first()->isEnabled());
         delete menu;
 
         ladders_.Register(*frame_, DocKind::Ladder, ".vld");
