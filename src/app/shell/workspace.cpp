@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <filesystem>
 
 #include "app/dialogs/add_sub_program_dlg.h"
@@ -114,7 +115,13 @@ CWorkspace::CWorkspace(CMainFrame& frame)
       frame_(frame),
       tree_(new CWorkspaceTree(this)),
       commands_(new CCommandTable(tree_)) {
-    setWidget(tree_);
+    // The tree hides while no project is open; the pane around it keeps the bar's width, which
+    // a dock bar whose only widget is hidden would lose.
+    auto* pane = new QWidget(this);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tree_);
+    setWidget(pane);
     tree_->hide();
     CreateCommands();
     connect(tree_, &CWorkspaceTree::NodeActivated, this, &CWorkspace::RunNodeCommand);
