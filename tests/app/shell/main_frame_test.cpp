@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -40,6 +41,24 @@ private slots:
         QPointer<CMainFrame> alive(frame);
         QVERIFY(frame->close());
         QTRY_VERIFY(alive.isNull());
+    }
+
+    // On a first start the workspace bar gets a width that shows its tree, and it keeps that
+    // width while no project is open (the tree is hidden then).
+    void WorkspaceBarKeepsItsWidthWithoutAProject() {
+        QSettings("TELMARA", "VARNO").clear();
+        CMainFrame frame;
+        frame.resize(1280, 900);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTRY_VERIFY(frame.Workspace()->width() >= 200);
+        QVERIFY(frame.OpenProjectPath(VARNO_SOURCE_DIR "/examples/Demo/Demo.KPJ"));
+        QVERIFY(frame.Workspace()->Tree()->isVisible());
+        const int width = frame.Workspace()->width();
+        QVERIFY(frame.CloseWorkspace());
+        QVERIFY(!frame.Workspace()->Tree()->isVisible());
+        QTest::qWait(50);
+        QCOMPARE(frame.Workspace()->width(), width);
     }
 
     // Menus "&File", "&View", "&Help"; the main toolbar's buttons in order; five status panes.
