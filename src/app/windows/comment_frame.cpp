@@ -53,15 +53,6 @@ CCommentFrame::~CCommentFrame() {
     delete splitter_;
 }
 
-void CCommentFrame::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        const int rest = std::max(width() - CCommentGroupView::DEFAULT_WIDTH, 1);
-        splitter_->setSizes({CCommentGroupView::DEFAULT_WIDTH, rest});
-    }
-}
-
 void CCommentFrame::UpdateTitle() {
     // "[*]" shows the modified mark; the sub-window takes title and mark from its widget.
     setWindowTitle(fileName_ + "[*]");

@@ -47,9 +47,6 @@ public:
     // Shows the table again, after a change the table did not announce.
     void Refresh();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void UpdateTitle();
 
@@ -60,7 +57,6 @@ private:
     CCommentGroupView* groupView_;
     CCommentView* view_;
     CCommandTable* commands_;
-    bool shown_ = false;
 };
 
 }  // namespace varno

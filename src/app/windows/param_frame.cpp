@@ -75,15 +75,6 @@ CParamFrame* CParamFrame::Open(const CParamWindowContext& context, const std::st
     return frame.release();
 }
 
-void CParamFrame::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        const int rest = std::max(width() - CParamGroupView::DEFAULT_WIDTH, 1);
-        splitter_->setSizes({CParamGroupView::DEFAULT_WIDTH, rest});
-    }
-}
-
 void CParamFrame::UpdateTitle() {
     setWindowTitle(DisplayName(path_) + "[*]");
     setWindowModified(doc_.IsModified());

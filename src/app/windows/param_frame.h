@@ -54,7 +54,6 @@ public:
     void RunShellCommand(int id) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -68,7 +67,6 @@ private:
     QSplitter* splitter_;
     CParamGroupView* groupView_;
     CParamView* view_;
-    bool shown_ = false;
 };
 
 }  // namespace varno
