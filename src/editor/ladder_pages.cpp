@@ -16,8 +16,9 @@ CRect CLadderRenderer::PageRect(int printerWidth, int printerHeight, int dpiX, i
     };
     long long width = logical(printerWidth, dpiX);
     long long height = logical(printerHeight, dpiY);
-    // The right rail is two pixels wide.
-    const long long needed = static_cast<long long>(originX_) + ladderWidth_ + 2;
+    // The right rail is two pixels wide; the page keeps as much white right of it as the
+    // margin strip leaves left of the row numbers, so the rail never falls on the paper's edge.
+    const long long needed = static_cast<long long>(originX_) + ladderWidth_ + 2 + LEFT_MARGIN;
     if (width > 0 && width < needed) {
         height = std::min<long long>(height * needed / width, 1'000'000'000);
         width = needed;

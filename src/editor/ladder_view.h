@@ -73,6 +73,11 @@ public:
     const CFontDesc& LadderFont() const { return renderer_.LadderFont(); }
     int OriginX() const { return renderer_.OriginX(); }
     int LadderWidth() const { return renderer_.LadderWidth(); }
+    // The client width a new window asks for: the margin strip, the row numbers, the ladder
+    // with both rails and the first two cells' width of the comments right of it.
+    int PreferredClientWidth() const {
+        return OriginX() + LadderWidth() + 2 + 2 * Ladder().CellWidth();
+    }
 
     // --- Scrolling (view_layout.cpp) --------------------------------------------------------
     // The window's client size in pixels; visible rows become height / H.

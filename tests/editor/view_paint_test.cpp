@@ -408,9 +408,18 @@ TEST(ViewPrint, APageCarriesHeaderFooterAndItsRows) {
 
 TEST(ViewPrint, ALadderWiderThanThePageIsShrunkToItsWidth) {
     CPaintFixture f(3);
-    // A4 at 600 dpi is 793 logical units wide; the ladder with its rails needs 77 + 801 + 2.
+    // A4 at 600 dpi is 793 logical units wide; the ladder with its rails needs 77 + 801 + 2,
+    // and as much white right of the rail as the margin strip leaves at the left.
     f.view.PreparePrinting(4961, 7016, 600, 600);
-    EXPECT_EQ(f.view.PageRect(), (CRect{0, 0, 880, 1122 * 880 / 793}));
+    EXPECT_EQ(f.view.PageRect(), (CRect{0, 0, 900, 1122 * 900 / 793}));
+    CRecordingSurface s;
+    f.view.PrintPage(s, 1, CVersionArray{});
+    int rightmost = 0;
+    for (const CDrawCall& line : s.Of(DrawOp::Line)) {
+        rightmost = std::max({rightmost, line.rect.left, line.rect.right});
+    }
+    EXPECT_EQ(rightmost, 77 + 801);
+    EXPECT_GE(f.view.PageRect().right - (rightmost + 2), 20);
     CDisplaySettings narrow;
     narrow.cellWidth = 80;
     f.view.SetDisplay(narrow);

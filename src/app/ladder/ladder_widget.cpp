@@ -27,6 +27,16 @@ void CLadderWidget::SetView(CLadderView* view) {
     view_->SetFocus(hasFocus());
 }
 
+QSize CLadderWidget::sizeHint() const {
+    const QSize base = QAbstractScrollArea::sizeHint();
+    if (view_ == nullptr) {
+        return base;
+    }
+    const int frame = 2 * frameWidth();
+    return {view_->PreferredClientWidth() + verticalScrollBar()->sizeHint().width() + frame,
+            base.height()};
+}
+
 QPoint CLadderWidget::ScrollPosition() const {
     if (view_ == nullptr) {
         return {};

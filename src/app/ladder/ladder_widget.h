@@ -36,6 +36,8 @@ public:
     // The caret block in viewport pixels; nullopt while it is hidden.
     std::optional<QRect> CaretRect() const;
     QPoint ScrollPosition() const;
+    // Wide enough for the whole ladder (see CLadderView::PreferredClientWidth).
+    QSize sizeHint() const override;
     // Viewport pixel of a logical point, and back.
     QPoint ToViewport(QPoint logical) const;
     QPoint ToLogical(QPoint viewport) const;

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <algorithm>
 
 namespace varno {
 
@@ -75,9 +76,17 @@ QMdiSubWindow* CDocumentTypes::Open(DocKind kind, const CDocumentRequest& reques
     window->setProperty(KIND_PROPERTY, Index(kind));
     window->setProperty(KEY_PROPERTY, NormalKey(request.key));
     connect(window, &QObject::destroyed, this, &CDocumentTypes::WindowsChanged);
-    // Ladders and lists are wide and long: a new window takes most of the area, cascaded.
-    window->resize(area_->viewport()->size() * 0.85);
+    // Ladders and lists are wide and long: a new window takes most of the area, cascaded, and
+    // as much of its width as the window asks for (a whole ladder row), but never more than
+    // the area: a window reaching past the area's edges hides its scroll bars.
+    const QSize area = area_->viewport()->size();
+    QSize size = area * 0.85;
+    size.setWidth(std::min(area.width(), std::max(size.width(), window->sizeHint().width())));
+    window->resize(size);
     window->show();
+    const QPoint inside(std::clamp(window->x(), 0, std::max(0, area.width() - size.width())),
+                        std::clamp(window->y(), 0, std::max(0, area.height() - size.height())));
+    window->move(inside);
     area_->setActiveSubWindow(window);
     emit WindowsChanged();
     return window;

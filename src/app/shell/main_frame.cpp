@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -38,6 +39,9 @@ namespace {
 constexpr int LADDER_TOOLBAR_ID = 135;
 constexpr int DEFAULT_WORKSPACE_WIDTH = 280;
 constexpr int DEFAULT_OUTPUT_HEIGHT = 160;
+constexpr int SMALLEST_WIDTH = 1100;
+constexpr int SMALLEST_HEIGHT = 760;
+constexpr double FIRST_START_SCREEN_SHARE = 0.9;
 
 std::string OsPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -102,7 +106,18 @@ CMainFrame::CMainFrame(QWidget* parent)
     UpdateTitle();
     RebuildRecentMenu();
     UpdateCommandStates();
-    resize(1100, 760);
+    if (!settings_.RestoreWindowPlacement(*this)) {
+        // A first start: most of the screen, so that a ladder row and the tree fit side by
+        // side; on a small screen the window manager fits the smallest usable size.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect free = screen != nullptr ? screen->availableGeometry() : QRect();
+        const QSize size = free.size() * FIRST_START_SCREEN_SHARE;
+        if (size.width() < SMALLEST_WIDTH || size.height() < SMALLEST_HEIGHT) {
+            resize(SMALLEST_WIDTH, SMALLEST_HEIGHT);
+        } else {
+            setGeometry(QRect(free.center() - QPoint(size.width() / 2, size.height() / 2), size));
+        }
+    }
 }
 
 CMainFrame::~CMainFrame() {
@@ -745,6 +760,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     settings_.SaveBarState(*this, dockBars_);
+    settings_.SaveWindowPlacement(*this);
     event->accept();
 }
 

@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* RECENT_GROUP = "Recent File List";
 constexpr const char* BAR_NAMES = "VARNO_BarState-Bars";
+constexpr const char* WINDOW_PLACEMENT = "VARNO_WindowPlacement";
 
 QSettings Store() {
     return QSettings("TELMARA", "VARNO");
@@ -122,6 +123,15 @@ bool CShellSettings::RestoreBarState(QMainWindow& window, const QList<CDockBarEn
         }
     }
     return true;
+}
+
+void CShellSettings::SaveWindowPlacement(const QMainWindow& window) const {
+    Store().setValue(WINDOW_PLACEMENT, window.saveGeometry());
+}
+
+bool CShellSettings::RestoreWindowPlacement(QMainWindow& window) const {
+    const QByteArray placement = Store().value(WINDOW_PLACEMENT).toByteArray();
+    return !placement.isEmpty() && window.restoreGeometry(placement);
 }
 
 }  // namespace varno

@@ -2,7 +2,8 @@
 // File List", File1..File4), the docking state of the bars ("VARNO_BarState", with the names
 // of the bars it was stored with) and, per docking bar, its sizes when docked horizontally,
 // docked vertically and floating, in the group "VARNO_BarState-SCBar-<bar id>" with the values
-// sizeHorzCX, sizeHorzCY, sizeVertCX, sizeVertCY, sizeFloatCX and sizeFloatCY.
+// sizeHorzCX, sizeHorzCY, sizeVertCX, sizeVertCY, sizeFloatCX and sizeFloatCY; and the main
+// window's place and size.
 #pragma once
 
 #include <QList>
@@ -38,6 +39,10 @@ public:
     // stays); false when nothing was restored.
     bool RestoreBarState(QMainWindow& window, const QList<CDockBarEntry>& bars) const;
     CBarSizes BarSizes(int barId) const;
+
+    // The main window's place and size ("VARNO_WindowPlacement"); false when none is stored.
+    void SaveWindowPlacement(const QMainWindow& window) const;
+    bool RestoreWindowPlacement(QMainWindow& window) const;
 };
 
 }  // namespace varno

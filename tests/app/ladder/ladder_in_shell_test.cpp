@@ -45,6 +45,35 @@ private slots:
         QTRY_VERIFY(demo.frame.MdiArea()->subWindowList().isEmpty());
     }
 
+    // A new window shows a whole ladder row with the right rail where the area is wide enough,
+    // and every window, cascaded or not, lies inside the area with its scroll bars in sight.
+    void NewWindowsShowTheWholeRowInsideTheArea() {
+        CShellDemo demo;
+        QVERIFY(demo.ready);
+        demo.frame.resize(1600, 900);
+        QTest::qWait(0);
+        const QRect area(QPoint(), demo.frame.MdiArea()->viewport()->size());
+        QVERIFY(area.width() > 1200);
+        CLadderFrame* level1 = demo.Open("LEVEL1");
+        QVERIFY(level1 != nullptr);
+        CLadderView& view = *level1->Widget()->View();
+        QVERIFY(level1->Widget()->viewport()->width() >= view.PreferredClientWidth());
+        CLadderFrame* level2 = demo.Open("LEVEL2");
+        QVERIFY(level2 != nullptr);
+        for (QMdiSubWindow* window : demo.frame.MdiArea()->subWindowList()) {
+            QVERIFY2(area.contains(window->geometry()),
+                     qPrintable(window->widget()->windowTitle()));
+        }
+
+        demo.frame.resize(1000, 700);
+        QTest::qWait(0);
+        CLadderFrame* sub = demo.Open("P0001");
+        QVERIFY(sub != nullptr);
+        QMdiSubWindow* window = demo.frame.MdiArea()->currentSubWindow();
+        QVERIFY(
+            QRect(QPoint(), demo.frame.MdiArea()->viewport()->size()).contains(window->geometry()));
+    }
+
     // F4 opens the real contact dialog; the address typed into it and Enter place the contact
     // at the caret, the caret moves right, and the main window's status pane says so.
     void ContactThroughTheRealDialog() {

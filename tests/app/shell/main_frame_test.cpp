@@ -61,6 +61,22 @@ private slots:
         QCOMPARE(frame.Workspace()->width(), width);
     }
 
+    // The main window comes back where and as large as it was closed.
+    void WindowPlacementSurvivesARestart() {
+        QSettings("TELMARA", "VARNO").clear();
+        const QRect placed(40, 30, 1180, 820);
+        {
+            CMainFrame frame;
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            frame.setGeometry(placed);
+            QTRY_COMPARE(frame.geometry(), placed);
+            QVERIFY(frame.close());
+        }
+        CMainFrame again;
+        QCOMPARE(again.geometry(), placed);
+    }
+
     // Menus "&File", "&View", "&Help"; the main toolbar's buttons in order; five status panes.
     void MenusToolbarAndStatusPanes() {
         CMainFrame frame;
