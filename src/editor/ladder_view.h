@@ -192,6 +192,10 @@ public:
     void OnUndo();
     void OnRedo();
     void OnFind();
+    // Puts the caret on the cell of the row with list index `row` (a column outside 0..7 means
+    // the row's first) and scrolls it into view, for lists that point into a program. False,
+    // with nothing changed, when the program has no such row.
+    bool GoToCell(int row, int column);
     void OnRepeat();
     void OnEditBatch();
 

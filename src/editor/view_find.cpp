@@ -65,6 +65,18 @@ bool CLadderView::SearchByKey(const CLDCmd& key, int row, int column) {
     return true;
 }
 
+bool CLadderView::GoToCell(int row, int column) {
+    if (row < 0 || row >= Ladder().RowCount()) {
+        return false;
+    }
+    if (column < 0 || column >= LADDER_WIDTH) {
+        column = 0;
+    }
+    SetCaret(Ladder().DisplayRowOf(row), column, false);
+    Repaint();
+    return true;
+}
+
 void CLadderView::OnFind() {
     std::optional<CElemInfo> located = LocateCaret();
     if (!located) {

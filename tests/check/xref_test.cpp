@@ -1,6 +1,7 @@
 // The cross reference of small drawn projects: order, symbols, counts, patterns, CSV.
 #include <gtest/gtest.h>
 
+#include "check/caret_address.h"
 #include "check/cross_reference.h"
 #include "model/address.h"
 #include "platform/codepage.h"
@@ -51,6 +52,25 @@ protected:
     CLadderList programs_;
     CCommentList comments_;
 };
+
+// What the cross reference is asked for at the caret: the element's address, on a block the
+// operand of the caret's row or else the block's first address operand, nothing elsewhere.
+TEST_F(CrossReferenceTest, AddressUnderTheCaret) {
+    const CLadder& level1 = *programs_.begin();
+    auto at = [&](int row, int column) {
+        const std::optional<LDADDR> address = AddressAt(level1, row, column);
+        return address ? FormatAddress(*address, true) : std::string("none");
+    };
+    EXPECT_EQ(at(0, 0), "R0005.1");
+    EXPECT_EQ(at(0, 1), "X0000.3");
+    EXPECT_EQ(at(0, 7), "Y0000.1");
+    EXPECT_EQ(at(0, 4), "none");  // a line
+    EXPECT_EQ(at(1, 1), "R0005");
+    EXPECT_EQ(at(2, 3), "R0006");  // the operand drawn in that row, anywhere in the block
+    EXPECT_EQ(at(3, 2), "R0005");  // a row without an operand: the first one
+    EXPECT_EQ(at(4, 0), "none");   // END1 names no address
+    EXPECT_EQ(at(9, 0), "none");   // past the end
+}
 
 TEST_F(CrossReferenceTest, EveryUseByAddressThenInProjectOrder) {
     EXPECT_EQ(Lines(""), (std::vector<std::string>{

@@ -38,6 +38,27 @@ TEST(View, CaretKeysStopAtTheEdges) {
     EXPECT_EQ(f.view.StatusText(), "ln31,col0");
 }
 
+// Lists that point into a program name a row by its index: comment rows above move the
+// display row, and a row the program no longer has changes nothing.
+TEST(View, GoToCellTakesARowIndexAndScrollsToIt) {
+    constexpr int H = 56;  // the default cell height
+    CEditorFixture f;
+    f.Reset(200);
+    f.view.SetClientSize(1000, 10 * H);
+    f.doc.InsertCommentRow(5, "a\nb\nc", "");
+    f.view.OnUpdate(HINT_LAYOUT);
+    ASSERT_TRUE(f.view.GoToCell(150, 3));
+    EXPECT_EQ(Caret(f.view), (CCellPos{151, 3}));  // the comment row is two display rows high
+    EXPECT_EQ(f.view.StatusText(), "ln151,col3");
+    EXPECT_TRUE(f.view.Scroll().Position().y <= 151 * H &&
+                151 * H < f.view.Scroll().Position().y + 10 * H);
+    ASSERT_TRUE(f.view.GoToCell(2, -1));
+    EXPECT_EQ(Caret(f.view), (CCellPos{2, 0}));
+    EXPECT_FALSE(f.view.GoToCell(201, 0));
+    EXPECT_FALSE(f.view.GoToCell(-1, 0));
+    EXPECT_EQ(Caret(f.view), (CCellPos{2, 0}));
+}
+
 TEST(View, TheBarShowsTheCommentsOfAContactsAddress) {
     CEditorFixture f;
     f.Reset(2);
