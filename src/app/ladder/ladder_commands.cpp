@@ -4,12 +4,14 @@
 #include <QMenu>
 #include <QWidgetAction>
 
+#include "app/check/check_command_ids.h"
 #include "app/ladder/ladder_command_ids.h"
 #include "app/ladder/ladder_icons.h"
 #include "app/ladder/qt_draw_surface.h"
 #include "app/qt_text.h"
 #include "app/shell/command_table.h"
 #include "model/catalog.h"
+#include "platform/strings/app_check.h"
 #include "platform/strings/app_ladder.h"
 
 namespace varno {
@@ -90,6 +92,8 @@ std::span<const CLadderCommand> LadderCommands() {
         {ID_SAVE_AS, IDS_CMD_SAVE_AS, {}},
         {ID_COMPILE, IDS_CMD_COMPILE, {}},
         {ID_GENERATE_ROM, IDS_CMD_GENERATE_ROM, {}},
+        {ID_CHECK_PROJECT, IDS_CMD_CHECK_PROJECT, {}},
+        {ID_CROSS_REFERENCE, IDS_CMD_CROSS_REFERENCE, {Key("Shift+F12")}},
     };
     return commands;
 }
@@ -107,7 +111,8 @@ QList<QMenu*> BuildLadderMenus(CCommandTable& commands, QWidget* parent) {
     AddItems(ladder, commands, ELEMENT_COMMANDS);
     AddItems(ladder, commands, {0, ID_ELEM_COMMENT, ID_PROPERTY});
     QMenu* tool = NewMenu(commands, parent, IDS_MENU_TOOL);
-    AddItems(tool, commands, {ID_COMPILE, ID_GENERATE_ROM});
+    AddItems(tool, commands,
+             {ID_COMPILE, ID_GENERATE_ROM, 0, ID_CHECK_PROJECT, ID_CROSS_REFERENCE});
     return {file, edit, ladder, tool};
 }
 

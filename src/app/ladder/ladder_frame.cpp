@@ -10,7 +10,9 @@
 #include "app/ladder/ladder_bar.h"
 #include "app/ladder/ladder_widget.h"
 #include "app/qt_text.h"
+#include "check/caret_address.h"
 #include "compiler/compile_command.h"
+#include "model/address.h"
 #include "platform/archive.h"
 #include "platform/strings/app_ladder.h"
 #include "project/varno_app.h"
@@ -180,6 +182,15 @@ void CLadderFrame::Compile() {
         context_.messages->ShowMessage(LoadString(IDS_CAPTION_ERROR), e.what(), MbIcon::Error,
                                        MbButtons::Ok);
     }
+    if (context_.checkProject) {
+        context_.checkProject(false);
+    }
+}
+
+void CLadderFrame::CrossReferenceAtCaret() {
+    const std::optional<LDADDR> address =
+        AddressAt(doc_->GetLadder(), view_->CaretRow(), view_->CaretColumn());
+    context_.crossReference(address ? FormatAddress(*address, true) : std::string());
 }
 
 void CLadderFrame::GenerateRom() {

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,11 @@ struct CLadderContext {
     CVARNOApp* app = nullptr;
     // Inside the main window: no bars of its own, and Save's key is the main window's.
     bool inMainWindow = false;
+    // The project's check (shown: its list comes forward even when it finds nothing), run by
+    // Check Project and after every Compile; and the cross reference of an address text (empty:
+    // one is to be typed). Unset, their commands are disabled.
+    std::function<void(bool shown)> checkProject;
+    std::function<void(const std::string& pattern)> crossReference;
 };
 
 class CLadderFrame final : public QMainWindow, public IWindowParts, public IShellCommands {
@@ -94,6 +100,8 @@ public:
     std::function<QString()> askSavePath;
     void Compile();
     void GenerateRom();
+    // Every use of the address under the caret; without one, the pattern is to be typed.
+    void CrossReferenceAtCaret();
     // The printer dialog, the preview and the direct PDF export, all through one page painter.
     void Print();
     void PrintPreview();

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <map>
 
+#include "app/check/check_command_ids.h"
 #include "app/ladder/ladder_command_ids.h"
 #include "app/ladder/ladder_commands.h"
 #include "app/ladder/ladder_frame.h"
@@ -73,6 +74,10 @@ std::function<void()> CLadderFrame::Handler(int id) {
             return [this] { Compile(); };
         case ID_GENERATE_ROM:
             return [this] { GenerateRom(); };
+        case ID_CHECK_PROJECT:
+            return [this] { context_.checkProject(true); };
+        case ID_CROSS_REFERENCE:
+            return [this] { CrossReferenceAtCaret(); };
         case ID_PRINT:
             return [this] { Print(); };
         case ID_PRINT_PREVIEW:
@@ -106,6 +111,12 @@ void CLadderFrame::AddCommands() {
             case ID_COMPILE:
             case ID_GENERATE_ROM:
                 info.enabled = [this] { return context_.app != nullptr; };
+                break;
+            case ID_CHECK_PROJECT:
+                info.enabled = [this] { return static_cast<bool>(context_.checkProject); };
+                break;
+            case ID_CROSS_REFERENCE:
+                info.enabled = [this] { return static_cast<bool>(context_.crossReference); };
                 break;
             default:
                 break;

@@ -31,6 +31,10 @@ public:
         context.clipboard = &clipboard_;
         context.app = &frame_.App();
         context.inMainWindow = true;
+        context.checkProject = [this](bool shown) { frame_.RequestCheck(shown); };
+        context.crossReference = [this](const std::string& pattern) {
+            frame_.RequestCrossReference(FromGbk(pattern));
+        };
         CLadderFrame* window =
             CLadderFrame::Open(context, request.create ? std::string() : ToGbk(request.key));
         if (window != nullptr && request.create) {

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "app/check/check_bars.h"
 #include "app/dialogs/lad_prop.h"
 #include "app/qt_text.h"
 #include "app/shell/about_dlg.h"
@@ -91,6 +92,7 @@ CMainFrame::CMainFrame(QWidget* parent)
         return ToGbk(dialog.Path());
     };
     RegisterDocumentTypes(*this);
+    RegisterCheckBars(*this);
 
     connect(documentTypes_, &CDocumentTypes::WindowsChanged, this, [this] {
         UpdateWindowParts();
@@ -124,9 +126,13 @@ CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
-    // The windows go after the members; they must not tell this frame anything then.
+    // The document windows must not tell this frame anything while they go.
     RemoveWindowParts();
     disconnect(documentTypes_, nullptr, this, nullptr);
+    // They go first, while the services they were opened with (the instruction windows' file
+    // watch, the ladder windows' dialogs and clipboard) still exist: the children of this frame
+    // are deleted in an order that does not put the windows first.
+    qDeleteAll(mdiArea_->subWindowList());
     // The base class closes the window once the members are gone; that close asks nothing.
     destroying_ = true;
 }
@@ -170,22 +176,12 @@ void CMainFrame::CreateCommands() {
                [this, command] { return CanRunOnActiveDocument(command); }});
     }
 
-    auto toggle = [this](int id, StrId text, auto widget) {
-        commands_->Add({id,
-                        text,
-                        {},
-                        [this, widget] {
-                            QWidget* bar = widget();
-                            bar->setVisible(!bar->isVisibleTo(this));
-                        },
-                        {},
-                        [this, widget] { return widget()->isVisibleTo(this); }});
-    };
-    toggle(ID_VIEW_TOOLBAR, IDS_CMD_TOOLBAR, [this]() -> QWidget* { return mainToolBar_; });
-    toggle(ID_VIEW_LADDER_BAR, IDS_CMD_LADDER_BAR, [this]() -> QWidget* { return ladderToolBar_; });
-    toggle(ID_VIEW_STATUS_BAR, IDS_CMD_STATUS_BAR, [this]() -> QWidget* { return statusBar(); });
-    toggle(ID_VIEW_WORKSPACE, IDS_CMD_WORKSPACE, [this]() -> QWidget* { return workspace_; });
-    toggle(ID_VIEW_OUTPUT_BAR, IDS_CMD_OUTPUT_BAR, [this]() -> QWidget* { return outputBar_; });
+    AddToggle(ID_VIEW_TOOLBAR, IDS_CMD_TOOLBAR, [this]() -> QWidget* { return mainToolBar_; });
+    AddToggle(ID_VIEW_LADDER_BAR, IDS_CMD_LADDER_BAR,
+              [this]() -> QWidget* { return ladderToolBar_; });
+    AddToggle(ID_VIEW_STATUS_BAR, IDS_CMD_STATUS_BAR, [this]() -> QWidget* { return statusBar(); });
+    AddToggle(ID_VIEW_WORKSPACE, IDS_CMD_WORKSPACE, [this]() -> QWidget* { return workspace_; });
+    AddToggle(ID_VIEW_OUTPUT_BAR, IDS_CMD_OUTPUT_BAR, [this]() -> QWidget* { return outputBar_; });
     t.Add({ID_NEXT_PANE, IDS_CMD_NEXT_PANE, QKeySequence(Qt::Key_F6), [this] { CyclePane(1); }});
     t.Add({ID_PREV_PANE, IDS_CMD_PREV_PANE, QKeySequence(Qt::SHIFT | Qt::Key_F6),
            [this] { CyclePane(-1); }});
@@ -194,6 +190,23 @@ void CMainFrame::CreateCommands() {
             t.Add({ID_FILE_MRU_FIRST + i, StrId{}, {}, [this, i] { OnRecentFile(i); }});
         recentActions_.append(action);
     }
+}
+
+void CMainFrame::AddToggle(int id, StrId text, std::function<QWidget*()> widget) {
+    commands_->Add({id,
+                    text,
+                    {},
+                    [this, widget] {
+                        QWidget* bar = widget();
+                        bar->setVisible(!bar->isVisibleTo(this));
+                    },
+                    {},
+                    [this, widget] { return widget()->isVisibleTo(this); }});
+}
+
+void CMainFrame::AddViewToggle(int id, StrId text, QDockWidget* bar) {
+    AddToggle(id, text, [bar]() -> QWidget* { return bar; });
+    viewMenu_->addAction(commands_->Action(id));
 }
 
 void CMainFrame::CreateToolBars() {

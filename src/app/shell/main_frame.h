@@ -101,6 +101,13 @@ public:
     QLabel* StatusPane() const { return statusPane_; }
     QMenu* FileMenu() const { return fileMenu_; }
     void AddDockBar(QDockWidget* bar, int barId, Qt::DockWidgetArea area);
+    // A View menu entry that shows and hides the bar, checked while it is shown.
+    void AddViewToggle(int id, StrId text, QDockWidget* bar);
+    // Asks the diagnostics bar to check the project (shown: it comes forward even when the
+    // check finds nothing), and the cross reference bar to list what the pattern picks (empty:
+    // it waits for one to be typed).
+    void RequestCheck(bool shown) { emit CheckRequested(shown); }
+    void RequestCrossReference(const QString& pattern) { emit CrossReferenceRequested(pattern); }
     // Enabled and checked states of every command again, the current window's own among them;
     // windows call it when theirs change.
     void UpdateCommandStates();
@@ -118,6 +125,8 @@ signals:
     void ViewsUpdateRequested(varno::DocKind kind);
     void ProjectOpened();
     void ProjectClosed();
+    void CheckRequested(bool shown);
+    void CrossReferenceRequested(const QString& pattern);
 
 protected:
     // Quitting asks about the project, then each document window about its changes; a Cancel
@@ -130,6 +139,7 @@ protected:
 
 private:
     void CreateCommands();
+    void AddToggle(int id, StrId text, std::function<QWidget*()> widget);
     void CreateMenus();
     void CreateToolBars();
     void CreateStatusBar();

@@ -61,6 +61,27 @@ private slots:
         QCOMPARE(frame.Workspace()->width(), width);
     }
 
+    // Document windows go before the services they were opened with: the registrations make
+    // those children of the main window, as the bars are.
+    void DocumentWindowsGoBeforeTheServices() {
+        auto* frame = new CMainFrame;
+        QPointer<QObject> service(frame->OutputBar());
+        bool serviceAliveAtWindowEnd = false;
+        frame->DocumentTypes().Register(
+            {DocKind::Ladder, StrId{}, ".vld", [&](const CDocumentRequest&) -> QWidget* {
+                 auto* window = new QLabel("LEVEL1");
+                 connect(window, &QObject::destroyed,
+                         [&] { serviceAliveAtWindowEnd = !service.isNull(); });
+                 return window;
+             }});
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QVERIFY(frame->DocumentTypes().Open(DocKind::Ladder, {"LEVEL1", false}) != nullptr);
+        delete frame;
+        QVERIFY(service.isNull());
+        QVERIFY(serviceAliveAtWindowEnd);
+    }
+
     // The main window comes back where and as large as it was closed.
     void WindowPlacementSurvivesARestart() {
         QSettings("TELMARA", "VARNO").clear();

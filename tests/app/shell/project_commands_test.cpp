@@ -270,7 +270,7 @@ private slots:
             QCOMPARE(frame.dockWidgetArea(frame.Workspace()), Qt::RightDockWidgetArea);
         }
         QStringList names = store.value("VARNO_BarState-Bars").toStringList();
-        store.setValue("VARNO_BarState-Bars", names << "DiagnosticsBar");
+        store.setValue("VARNO_BarState-Bars", names << "NoSuchBar");
         store.sync();
         {
             CMainFrame frame;
