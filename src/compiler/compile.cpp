@@ -58,6 +58,8 @@ constexpr int CHUNK_ROWS = 2048;
 constexpr unsigned MAX_WORKERS = 4;
 // Below this, starting threads costs more than it saves.
 constexpr std::uint64_t PARALLEL_ROWS = 4 * CHUNK_ROWS;
+// More than most rows compile to; a chunk whose rows need more grows its list.
+constexpr std::size_t INSTRUCTIONS_PER_ROW = 4;
 
 std::vector<CChunk> SplitIntoChunks(CLadderList& programs) {
     std::vector<CChunk> chunks;
@@ -96,6 +98,10 @@ void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
                 continue;
             }
             CNetworkCompiler compiler(chunk.errors);
+            // Growing the list step by step would copy it into fresh memory each time; room
+            // reserved and never written costs nothing.
+            chunk.out.Reserve(static_cast<std::size_t>(chunk.ends.back() - chunk.first) *
+                              INSTRUCTIONS_PER_ROW);
             int first = chunk.first;
             for (const int end : chunk.ends) {
                 chunk.compiled =

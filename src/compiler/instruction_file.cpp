@@ -136,8 +136,10 @@ namespace {
 // The text of cmds[begin, end), whose rungs are numbered on from rungsBefore.
 std::string ListPiece(const CLDCmdList& cmds, std::size_t begin, std::size_t end, int rungsBefore) {
     const CSeparator separator(LoadString(IDS_RUNG_SEPARATOR));
-    // An instruction line is about 20 bytes; a rung adds a separator to every few of them.
-    constexpr std::size_t BYTES_PER_INSTRUCTION = 28;
+    // An instruction line is about 20 bytes and a rung's separator about 40, one to every few
+    // lines. The estimate errs high: growing the text would copy all of it into fresh memory,
+    // while room never written costs nothing.
+    constexpr std::size_t BYTES_PER_INSTRUCTION = 48;
     std::string text;
     text.reserve((end - begin) * BYTES_PER_INSTRUCTION);
     int rung = rungsBefore;
