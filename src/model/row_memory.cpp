@@ -10,19 +10,9 @@
 
 #include "model/ladder_row.h"
 
-// AddressSanitizer watches the general heap only: under it rows come from there, so that it
-// still finds rows used after they were freed.
-#if defined(__SANITIZE_ADDRESS__)
-#define VARNO_ROWS_ON_HEAP 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VARNO_ROWS_ON_HEAP 1
-#endif
-#endif
-
 namespace varno {
 
-#ifdef VARNO_ROWS_ON_HEAP
+#if !VARNO_ROW_MEMORY_POOLED
 
 void* AllocateRowMemory() {
     return ::operator new(sizeof(CLDRow));

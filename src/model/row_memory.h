@@ -8,6 +8,19 @@
 
 #include <cstddef>
 
+// AddressSanitizer watches the general heap only: under it rows come from there, so that it
+// still finds rows used after they were freed.
+#if defined(__SANITIZE_ADDRESS__)
+#define VARNO_ROW_MEMORY_POOLED 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VARNO_ROW_MEMORY_POOLED 0
+#endif
+#endif
+#ifndef VARNO_ROW_MEMORY_POOLED
+#define VARNO_ROW_MEMORY_POOLED 1
+#endif
+
 namespace varno {
 
 // A block of sizeof(CLDRow) bytes, aligned for it. Throws std::bad_alloc.
