@@ -13,11 +13,11 @@
 
 #include "compiler/branch_list.h"
 #include "compiler/error_list.h"
+#include "model/ladder_row.h"
 #include "model/ldcmd.h"
 
 namespace varno {
 
-class CLDCell;
 class CAOVLink;
 
 // Node flag: a junction from which several branches lead only through elements to outputs.
@@ -82,6 +82,12 @@ private:
     CAOVLink* next_ = nullptr;
 };
 
+// The nodes made for one cell of a network: its element's and that of the junction below it.
+struct CCellNodes {
+    CAOVNode* element = nullptr;
+    CAOVNode* junction = nullptr;
+};
+
 // Holds the graph of one network at a time; one graph serves every network of a program.
 class CAOVGraph {
 public:
@@ -118,6 +124,21 @@ public:
     CAOVLink* FirstLink() const { return firstLink_; }
     std::size_t LinkCount() const { return linkCount_; }
 
+    // Empties the cell-node table and sizes it for `rows` rows from `first` on.
+    void ClearCellNodes(int first, int rows) {
+        cellNodesFirst_ = first;
+        cellNodesRows_ = rows;
+        cellNodes_.assign(static_cast<std::size_t>(rows) * LADDER_WIDTH, CCellNodes{});
+    }
+    // The nodes of a cell of those rows; null for any other row or column.
+    CCellNodes* CellNodes(int row, int column) {
+        const int index = row - cellNodesFirst_;
+        if (index < 0 || index >= cellNodesRows_ || column < 0 || column >= LADDER_WIDTH) {
+            return nullptr;
+        }
+        return &cellNodes_[static_cast<std::size_t>(index * LADDER_WIDTH + column)];
+    }
+
     CBranchList& Branches() { return branches_; }
     CErrorList& Errors() { return errors_; }
 
@@ -135,6 +156,11 @@ private:
     std::size_t linkCount_ = 0;
     CBranchList branches_;
     CErrorList& errors_;
+    // The table lives beside the graph rather than in the cells, so that the cells of a long
+    // program stay small; it is reused from network to network.
+    std::vector<CCellNodes> cellNodes_;
+    int cellNodesFirst_ = 0;
+    int cellNodesRows_ = 0;
     std::vector<void*> freeNodes_;  // memory of destroyed records, reused first
     std::vector<void*> freeLinks_;
 };

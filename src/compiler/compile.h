@@ -17,8 +17,7 @@ class CLadderList;
 
 // Compiles every network of the program, appending its instructions and errors. A network that
 // fails does not stop the others, so one run can find several errors in a program. True when
-// no network recorded an error of kind 1, 3 or 5. The cells' node slots are left behind as
-// scratch.
+// no network recorded an error of kind 1, 3 or 5.
 bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors);
 
 // Compiles the programs in list order into one instruction list, naming each program in the

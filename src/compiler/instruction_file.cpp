@@ -1,7 +1,9 @@
 #include "compiler/instruction_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -133,13 +135,15 @@ bool StartsRung(const CLDCmd& cmd) {
 
 namespace {
 
-// The text of cmds[begin, end), whose rungs are numbered on from rungsBefore.
-std::string ListPiece(const CLDCmdList& cmds, std::size_t begin, std::size_t end, int rungsBefore) {
+// Appends the text of cmds[begin, end), whose rungs are numbered on from rungsBefore.
+void AppendListPiece(std::string& text, const CLDCmdList& cmds, std::size_t begin, std::size_t end,
+                     int rungsBefore) {
     const CSeparator separator(LoadString(IDS_RUNG_SEPARATOR));
-    // An instruction line is about 20 bytes; a rung adds a separator to every few of them.
-    constexpr std::size_t BYTES_PER_INSTRUCTION = 28;
-    std::string text;
-    text.reserve((end - begin) * BYTES_PER_INSTRUCTION);
+    // An instruction line is about 20 bytes and a rung's separator about 40, one to every few
+    // lines. The estimate errs high: growing the text would copy all of it into fresh memory,
+    // while room never written costs nothing.
+    constexpr std::size_t BYTES_PER_INSTRUCTION = 48;
+    text.reserve(text.size() + (end - begin) * BYTES_PER_INSTRUCTION);
     int rung = rungsBefore;
     for (std::size_t i = begin; i < end; ++i) {
         const CLDCmd& cmd = cmds[i];
@@ -149,7 +153,14 @@ std::string ListPiece(const CLDCmdList& cmds, std::size_t begin, std::size_t end
         AppendInstructionLine(text, cmd);
         text += "\r\n";
     }
-    return text;
+}
+
+int RungsIn(const CLDCmdList& cmds, std::size_t begin, std::size_t end) {
+    int rungs = 0;
+    for (std::size_t i = begin; i < end; ++i) {
+        rungs += StartsRung(cmds[i]) ? 1 : 0;
+    }
+    return rungs;
 }
 
 // Long lists are formatted in pieces on several threads; short ones in one.
@@ -170,15 +181,13 @@ std::vector<std::string> ListPieces(const CLDCmdList& cmds) {
         const std::size_t end =
             p + 1 == count ? cmds.GetCount() : cmds.GetCount() / count * (p + 1);
         if (p + 1 == count) {
-            pieces[p] = ListPiece(cmds, begin, end, rungsBefore);
+            AppendListPiece(pieces[p], cmds, begin, end, rungsBefore);
             break;
         }
         threads.emplace_back([&cmds, &piece = pieces[p], begin, end, rungsBefore] {
-            piece = ListPiece(cmds, begin, end, rungsBefore);
+            AppendListPiece(piece, cmds, begin, end, rungsBefore);
         });
-        for (std::size_t i = begin; i < end; ++i) {
-            rungsBefore += StartsRung(cmds[i]) ? 1 : 0;
-        }
+        rungsBefore += RungsIn(cmds, begin, end);
         begin = end;
     }
     return pieces;
@@ -195,10 +204,32 @@ std::string InstructionListText(const CLDCmdList& cmds) {
 }
 
 void WriteInstructionList(const std::string& path, const CLDCmdList& cmds) {
-    const std::vector<std::string> pieces = ListPieces(cmds);
+    // The file is formatted block by block into two buffers used in turn: another thread
+    // formats the next block while this one writes the last, so the text never has to be held
+    // whole in fresh memory.
+    constexpr std::size_t BLOCK_INSTRUCTIONS = 8192;
+    const std::size_t count = cmds.GetCount();
+    const std::size_t blocks =
+        std::max<std::size_t>(1, (count + BLOCK_INSTRUCTIONS - 1) / BLOCK_INSTRUCTIONS);
+    auto format = [&cmds, count](std::string& text, std::size_t block, int rungsBefore) {
+        text.clear();
+        const std::size_t begin = block * BLOCK_INSTRUCTIONS;
+        AppendListPiece(text, cmds, begin, std::min(begin + BLOCK_INSTRUCTIONS, count),
+                        rungsBefore);
+    };
     SaveFileAtomically(path, [&](CArchive& ar) {
-        for (const std::string& piece : pieces) {
-            ar.WriteBytes(piece);
+        std::array<std::string, 2> buffers;
+        format(buffers[0], 0, 0);
+        int rungsBefore = 0;
+        for (std::size_t block = 0; block < blocks; ++block) {
+            const std::size_t begin = block * BLOCK_INSTRUCTIONS;
+            rungsBefore += RungsIn(cmds, begin, std::min(begin + BLOCK_INSTRUCTIONS, count));
+            std::jthread next;
+            if (block + 1 < blocks) {
+                next = std::jthread(format, std::ref(buffers[(block + 1) % 2]), block + 1,
+                                    rungsBefore);
+            }
+            ar.WriteBytes(buffers[block % 2]);
         }
     });
 }

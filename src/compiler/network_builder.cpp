@@ -1,5 +1,7 @@
 #include "compiler/network_builder.h"
 
+#include <vector>
+
 #include "compiler/graph_reduce.h"
 #include "model/catalog.h"
 #include "model/ladder.h"
@@ -18,7 +20,12 @@ struct CScanResult {
 class CNetworkBuilder {
 public:
     CNetworkBuilder(CAOVGraph& graph, CLadder& ladder, int first, int end)
-        : graph_(graph), ladder_(ladder), first_(first), end_(end) {}
+        : graph_(graph), ladder_(ladder), first_(first), end_(end) {
+        rows_.reserve(static_cast<std::size_t>(end - first + 1));
+        for (int r = first; r <= end; ++r) {
+            rows_.push_back(ladder.GetRow(r));
+        }
+    }
 
     bool Build();
 
@@ -36,8 +43,7 @@ private:
     // Cells of any element row of the ladder; null for comment rows and missing cells.
     CLDCell* CellAt(int row, int column) const;
     bool VLineAt(int row, int column) const;
-    // The node slots, read only inside this network: a slot of any other row holds a node of
-    // another network or of an earlier compile and reads as empty.
+    // The nodes of a cell of this network; any other row has none.
     CAOVNode* ElementAt(int row, int column) const;
     CAOVNode* JunctionAt(int row, int column) const;
 
@@ -45,13 +51,17 @@ private:
     CLadder& ladder_;
     int first_;
     int end_;
+    // Rows first_..end_ (the row after the network too, whose vertical lines join nothing but
+    // are looked at), looked up once: the walks below ask for cells many times per cell.
+    std::vector<CLDRow*> rows_;
 };
 
 CLDCell* CNetworkBuilder::CellAt(int row, int column) const {
     if (row < 0 || column < 0 || column >= LADDER_WIDTH) {
         return nullptr;
     }
-    CLDRow* r = ladder_.GetRow(row);
+    CLDRow* r = row >= first_ && row <= end_ ? rows_[static_cast<std::size_t>(row - first_)]
+                                             : ladder_.GetRow(row);
     return r != nullptr ? r->Cell(column) : nullptr;
 }
 
@@ -61,40 +71,32 @@ bool CNetworkBuilder::VLineAt(int row, int column) const {
 }
 
 CAOVNode* CNetworkBuilder::ElementAt(int row, int column) const {
-    if (row < first_ || row >= end_) {
-        return nullptr;
-    }
-    const CLDCell* cell = CellAt(row, column);
-    return cell != nullptr ? cell->elementNode : nullptr;
+    const CCellNodes* nodes = graph_.CellNodes(row, column);
+    return nodes != nullptr ? nodes->element : nullptr;
 }
 
 CAOVNode* CNetworkBuilder::JunctionAt(int row, int column) const {
-    if (row < first_ || row >= end_) {
-        return nullptr;
-    }
-    const CLDCell* cell = CellAt(row, column);
-    return cell != nullptr ? cell->junctionNode : nullptr;
+    const CCellNodes* nodes = graph_.CellNodes(row, column);
+    return nodes != nullptr ? nodes->junction : nullptr;
 }
 
 void CNetworkBuilder::CreateNodes() {
+    // Every cell starts without nodes, also those inside a block's area that the walk below
+    // steps over.
+    graph_.ClearCellNodes(first_, end_ - first_);
     for (int r = first_; r < end_; ++r) {
-        CLDRow* row = ladder_.GetRow(r);
+        CLDRow* row = rows_[static_cast<std::size_t>(r - first_)];
         if (row == nullptr || row->IsComment()) {
             continue;
         }
-        // Every slot of the row starts empty, also those inside a block's area that the walk
-        // below steps over, so that no slot of this row points into an earlier graph.
-        for (int c = 0; c < LADDER_WIDTH; ++c) {
-            row->Cell(c)->elementNode = nullptr;
-            row->Cell(c)->junctionNode = nullptr;
-        }
         for (int c = 0; c < LADDER_WIDTH; c += FuncWidth(*row->Cell(c))) {
             CLDCell* cell = row->Cell(c);
+            CCellNodes& nodes = *graph_.CellNodes(r, c);
             if (VLineAt(r + 1, c)) {
-                cell->junctionNode = graph_.AppendNode(r, c, nullptr, LDCMD_NONE);
+                nodes.junction = graph_.AppendNode(r, c, nullptr, LDCMD_NONE);
             }
             if (cell->Kind() == LDCMD_BASIC || cell->Kind() == LDCMD_FUNC) {
-                cell->elementNode = graph_.AppendNode(r, c, cell, cell->Kind());
+                nodes.element = graph_.AppendNode(r, c, cell, cell->Kind());
             }
         }
     }
@@ -102,7 +104,8 @@ void CNetworkBuilder::CreateNodes() {
 
 // Rule F: the nearest block head at the column, from the row up to the network's first row.
 CAOVNode* CNetworkBuilder::BlockAbove(int row, int column) const {
-    return ladder_.FindBlockAbove(row, column, first_);
+    const int head = ladder_.FindBlockHeadAbove(row, column, first_);
+    return head >= 0 ? ElementAt(head, column) : nullptr;
 }
 
 // Rule S, the scan part: from a column to the right along the row.
@@ -187,13 +190,13 @@ CAOVNode* CNetworkBuilder::NodeBelow(int row, int column) const {
 
 bool CNetworkBuilder::Connect() {
     for (int r = first_; r < end_; ++r) {
-        CLDRow* row = ladder_.GetRow(r);
+        CLDRow* row = rows_[static_cast<std::size_t>(r - first_)];
         if (row == nullptr || row->IsComment()) {
             continue;
         }
         for (int c = 0; c < LADDER_WIDTH; c += FuncWidth(*row->Cell(c))) {
-            const CLDCell* cell = row->Cell(c);
-            if (CAOVNode* junction = cell->junctionNode) {
+            const CCellNodes& nodes = *graph_.CellNodes(r, c);
+            if (CAOVNode* junction = nodes.junction) {
                 if (CAOVNode* next = Successor(junction, r).node) {
                     graph_.AddLink(junction, next);
                 }
@@ -203,7 +206,7 @@ bool CNetworkBuilder::Connect() {
                     }
                 }
             }
-            if (CAOVNode* element = cell->elementNode) {
+            if (CAOVNode* element = nodes.element) {
                 CScanResult next = Successor(element, r);
                 if (next.node != nullptr) {
                     graph_.AddLink(element, next.node);
@@ -247,7 +250,7 @@ bool CNetworkBuilder::CheckConnections() {
 void CNetworkBuilder::ConnectRail() {
     CAOVNode* rail = graph_.PrependJunction(first_, -1);
     for (int r = first_; r < end_; ++r) {
-        const CLDRow* row = ladder_.GetRow(r);
+        const CLDRow* row = rows_[static_cast<std::size_t>(r - first_)];
         if (row == nullptr || row->IsComment()) {
             continue;
         }

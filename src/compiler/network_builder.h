@@ -9,9 +9,9 @@ namespace varno {
 
 class CLadder;
 
-// Fills the (reset) graph from rows [first, end) of the ladder and stores the nodes in the
-// cells' node slots. Returns false after recording a connect error (kind 1); the structure
-// errors (kinds 2, 6, 7) are recorded without failing.
+// Fills the (reset) graph from rows [first, end) of the ladder and records each cell's nodes in
+// the graph's cell-node table. Returns false after recording a connect error (kind 1); the
+// structure errors (kinds 2, 6, 7) are recorded without failing.
 bool BuildNetwork(CAOVGraph& graph, CLadder& ladder, int first, int end);
 
 }  // namespace varno

@@ -196,14 +196,14 @@ bool CLadder::IsEmpty(int row, int from, int count) const {
 
 // --- Queries ------------------------------------------------------------------------------
 
-CAOVNode* CLadder::FindBlockAbove(int row, int column, int lowestRow) const {
+int CLadder::FindBlockHeadAbove(int row, int column, int lowestRow) const {
     for (int r = std::min(row, RowCount() - 1); r >= std::max(lowestRow, 0); --r) {
         CLDCell* cell = GetCell(r, column);
         if (cell != nullptr && cell->IsFunc()) {
-            return cell->elementNode;
+            return r;
         }
     }
-    return nullptr;
+    return -1;
 }
 
 namespace {

@@ -114,8 +114,8 @@ public:
     // row that has a vertical wire adds its Extent. A missing start row gives start. Answered
     // from the cached layout, so walking a program rung by rung reads each row once.
     int NetworkEnd(int start) const;
-    // The element node of the nearest block head at the column, from row up to lowestRow.
-    CAOVNode* FindBlockAbove(int row, int column, int lowestRow) const;
+    // The row of the nearest block head at the column, from row up to lowestRow; -1 for none.
+    int FindBlockHeadAbove(int row, int column, int lowestRow) const;
     // Scans from (row, column) on, row by row (later rows from column 0). A LDCMD_BASIC pattern
     // finds a contact or coil with the same letter, number and bit; a LDCMD_FUNC pattern a head
     // with the same number; a LDCMD_OPERAND pattern a head with a catalog operand of the same

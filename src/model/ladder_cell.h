@@ -20,8 +20,6 @@
 
 namespace varno {
 
-class CAOVNode;  // the compiler's graph node
-
 // A head's operand records, owned and deep-copied; one pointer wide in the many cells that are
 // not heads, which keeps long programs compact.
 class COperandArray {
@@ -84,14 +82,13 @@ public:
         CDetachedCellEdits detached;
         SetElement(element);
     }
-    // Copies are deep (the operand array is duplicated); the compiler's node references are
-    // scratch data and are never copied: a copy starts with none, an assignment keeps its own.
+    // Copies are deep (the operand array is duplicated).
     CLDCell(const CLDCell& other) : element_(other.element_), operands_(other.operands_) {}
     CLDCell& operator=(const CLDCell& other) {
         Copy(other);
         return *this;
     }
-    // Moving hands the operand array over without copying it; node references as for copies.
+    // Moving hands the operand array over without copying it.
     CLDCell(CLDCell&& other) noexcept
         : element_(other.element_), operands_(std::move(other.operands_)) {}
     CLDCell& operator=(CLDCell&& other) noexcept;
@@ -111,7 +108,7 @@ public:
     void Clear();
     void SetVLine(bool on);
 
-    // Deep copy of bytes 0..7 and the operand array; the node references stay as they are.
+    // Deep copy of bytes 0..7 and the operand array.
     void Copy(const CLDCell& other);
     // Frees a head's operand array.
     void FreeOperands();
@@ -138,11 +135,6 @@ public:
     // the letter and a byte number in [first, last], or a head with a catalog operand that is
     // such an address. Unless testOnly, delta is added to each such byte number (16-bit wrap).
     bool ShiftAddress(char letter, int first, int last, int delta, bool testOnly);
-
-    // Compiler scratch: the graph nodes of this element and of the junction below it. Valid
-    // only while the compiler builds one network; nothing else reads them.
-    CAOVNode* elementNode = nullptr;
-    CAOVNode* junctionNode = nullptr;
 
 private:
     // Whether replacing the element by `next` may change how the ladder is laid out or wired.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/catalog.h"
+#include "model/row_memory.h"
 
 namespace varno {
 
@@ -25,6 +26,18 @@ bool ValidColumn(int column) {
 }
 
 }  // namespace
+
+void* CLDRow::operator new(std::size_t size) {
+    return size == sizeof(CLDRow) ? AllocateRowMemory() : ::operator new(size);
+}
+
+void CLDRow::operator delete(void* block, std::size_t size) noexcept {
+    if (size == sizeof(CLDRow)) {
+        FreeRowMemory(block);
+    } else {
+        ::operator delete(block);
+    }
+}
 
 CLDRow::CLDRow() = default;
 

@@ -40,6 +40,10 @@ public:
     // ladder's display-row bookkeeping cannot miss a change of kind.
     CLDRow& operator=(const CLDRow&) = delete;
 
+    // Rows take their memory from the row pool (row_memory.h).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
+
     int Type() const { return comment_ ? LDROW_COMMENT : LDROW_ELEMENTS; }
     bool IsComment() const { return comment_ != nullptr; }
 

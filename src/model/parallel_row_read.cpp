@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <new>
 #include <thread>
 
@@ -21,8 +20,8 @@ constexpr std::size_t RECORD_SIZE = 8;
 struct CPiece {
     std::size_t begin = 0;  // byte offsets in the row stream
     std::size_t end = 0;
+    int first = 0;  // index of the piece's first row
     int rows = 0;
-    std::vector<CRowRead> read;
     bool complete = false;
 };
 
@@ -49,6 +48,7 @@ std::vector<CPiece> Cut(std::span<const std::uint8_t> rows, int rowCount, unsign
     for (std::size_t p = 0; p < pieces.size(); ++p) {
         CPiece& piece = pieces[p];
         piece.begin = at;
+        piece.first = row;
         const int last = p + 1 == pieces.size() ? rowCount : perPiece * static_cast<int>(p + 1);
         for (; row < last; ++row) {
             const std::optional<std::uint64_t> size = ClaimedRowSize(rows, at);
@@ -63,16 +63,16 @@ std::vector<CPiece> Cut(std::span<const std::uint8_t> rows, int rowCount, unsign
     return pieces;
 }
 
-void ReadPiece(std::span<const std::uint8_t> rows, CPiece& piece) {
+// Reads the piece's rows into their places in `read`; pieces fill disjoint ranges of it.
+void ReadPiece(std::span<const std::uint8_t> rows, CPiece& piece, std::vector<CRowRead>& read) {
     try {
         CMemReadArchive ar(rows.subspan(piece.begin, piece.end - piece.begin));
-        piece.read.reserve(static_cast<std::size_t>(piece.rows));
         for (int i = 0; i < piece.rows; ++i) {
-            CRowRead read = ReadRow(ar);
-            if (!read.row) {
+            CRowRead& slot = read[static_cast<std::size_t>(piece.first + i)];
+            slot = ReadRow(ar);
+            if (!slot.row) {
                 return;
             }
-            piece.read.push_back(std::move(read));
         }
         piece.complete = ar.Remaining() == 0;
     } catch (const std::bad_alloc&) {
@@ -92,20 +92,19 @@ std::optional<std::vector<CRowRead>> ReadRowsInParallel(std::span<const std::uin
     if (pieces.empty()) {
         return std::nullopt;
     }
+    std::vector<CRowRead> read(static_cast<std::size_t>(rowCount));
     {
         std::vector<std::jthread> threads;
         for (std::size_t p = 1; p < pieces.size(); ++p) {
-            threads.emplace_back([&rows, &piece = pieces[p]] { ReadPiece(rows, piece); });
+            threads.emplace_back(
+                [&rows, &piece = pieces[p], &read] { ReadPiece(rows, piece, read); });
         }
-        ReadPiece(rows, pieces[0]);
+        ReadPiece(rows, pieces[0], read);
     }
-    std::vector<CRowRead> read;
-    read.reserve(static_cast<std::size_t>(rowCount));
-    for (CPiece& piece : pieces) {
+    for (const CPiece& piece : pieces) {
         if (!piece.complete) {
             return std::nullopt;
         }
-        std::move(piece.read.begin(), piece.read.end(), std::back_inserter(read));
     }
     return read;
 }

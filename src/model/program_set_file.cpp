@@ -7,6 +7,7 @@
 #include "model/ladder_list.h"
 #include "model/parallel_row_read.h"
 #include "platform/atomic_file.h"
+#include "platform/mapped_file.h"
 
 namespace varno {
 
@@ -80,10 +81,6 @@ bool ReadRowsIntoPrograms(CArchive& ar, int rowCount, std::optional<std::vector<
     return complete;
 }
 
-// Ladder files up to this size are read into memory at once, which lets large ones be read on
-// several threads; a larger one (only possible with huge comment rows) is streamed.
-constexpr std::uint64_t MAX_BUFFERED_FILE = 256u << 20;
-
 }  // namespace
 
 bool ReadProgramSet(CArchive& ar, CLadderList& list) {
@@ -92,26 +89,20 @@ bool ReadProgramSet(CArchive& ar, CLadderList& list) {
 }
 
 bool ReadProgramSet(const std::string& path, CLadderList& list) {
-    std::unique_ptr<CFileArchive> file =
-        CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
-    if (!file) {
-        return false;
+    // A mapped file lets large row streams be read on several threads; a file that cannot be
+    // mapped is streamed.
+    const std::unique_ptr<CMappedFile> mapped = CMappedFile::Open(path);
+    if (!mapped) {
+        std::unique_ptr<CFileArchive> file =
+            CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
+        return file && ReadProgramSet(*file, list);
     }
-    if (file->Remaining() > MAX_BUFFERED_FILE) {
-        return ReadProgramSet(*file, list);
-    }
-    const std::optional<std::string> bytes =
-        file->ReadBytes(static_cast<std::size_t>(file->Remaining()));
-    if (!bytes) {
-        return false;
-    }
-    CMemReadArchive ar(*bytes);
+    CMemReadArchive ar(mapped->Bytes());
     std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
     if (!rowCount) {
         return false;
     }
-    const auto rows = std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size())
-                          .subspan(ar.Position());
+    const std::span<const std::uint8_t> rows = mapped->Bytes().subspan(ar.Position());
     return ReadRowsIntoPrograms(ar, *rowCount, ReadRowsInParallel(rows, *rowCount), list);
 }
 

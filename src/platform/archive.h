@@ -107,6 +107,8 @@ public:
 
     const std::vector<std::uint8_t>& Data() const { return data_; }
     std::vector<std::uint8_t> TakeData() { return std::move(data_); }
+    // Forgets the bytes written and keeps the memory for the next ones.
+    void Clear() { data_.clear(); }
 
 private:
     std::vector<std::uint8_t> data_;

@@ -155,19 +155,30 @@ void WriteLadderSection(CArchive& ar, const CLadderList& programs) {
         tables.WriteValue(static_cast<std::uint16_t>(program.RowCount()));
         tables.WriteValue(PROGRAM_ENTRY_VALUE);
     }
-    // The rows go first into memory, where each one's length is where the next one starts.
-    CMemWriteArchive records(64 * 1024);
+    // Each row's length is worked out without writing it (a row the file cannot hold is
+    // written as nothing), so the rows can follow the tables in pieces of reused memory instead
+    // of all being held at once.
     for (const CLadder& program : programs) {
         for (const CLDRow& row : program) {
-            const std::size_t before = records.Data().size();
-            WriteRow(records, row);
-            tables.WriteValue(static_cast<std::uint16_t>(records.Data().size() - before));
+            const std::uint64_t size = RowFitsFile(row) ? RowRecordSize(row) : 0;
+            tables.WriteValue(static_cast<std::uint16_t>(size));
             tables.WriteValue(static_cast<std::uint8_t>(row.DisplayHeight()));
             tables.WriteValue(static_cast<std::uint8_t>(RowIndexExtent(row)));
         }
     }
     ar.Write(tables.Data().data(), tables.Data().size());
-    ar.Write(records.Data().data(), records.Data().size());
+    constexpr std::size_t PIECE_BYTES = 64 * 1024;
+    CMemWriteArchive piece(PIECE_BYTES);
+    for (const CLadder& program : programs) {
+        for (const CLDRow& row : program) {
+            WriteRow(piece, row);
+            if (piece.Data().size() >= PIECE_BYTES) {
+                ar.Write(piece.Data().data(), piece.Data().size());
+                piece.Clear();
+            }
+        }
+    }
+    ar.Write(piece.Data().data(), piece.Data().size());
 }
 
 void WriteTargetFile(CArchive& ar, const CLDCmdList& linked,

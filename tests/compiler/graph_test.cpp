@@ -56,7 +56,10 @@ TEST(NetworkGraph, OneRowGivesRailContactCoilAndTwoLinks) {
     EXPECT_EQ(coil->cell, ladder->GetCell(0, 7));
     EXPECT_EQ(Rights(rail), std::vector<CAOVNode*>{contact});
     EXPECT_EQ(Rights(contact), std::vector<CAOVNode*>{coil});
-    EXPECT_EQ(ladder->GetCell(0, 0)->elementNode, contact);
+    EXPECT_EQ(graph.CellNodes(0, 0)->element, contact);
+    EXPECT_EQ(graph.CellNodes(0, 7)->element, coil);
+    EXPECT_EQ(graph.CellNodes(0, 3)->element, nullptr);
+    EXPECT_EQ(graph.CellNodes(1, 0), nullptr);
 }
 
 TEST(NetworkGraph, EmptyRowsAndCommentRowsHoldOnlyTheRail) {
@@ -83,7 +86,7 @@ TEST(NetworkGraph, VerticalLineOverThreeRowsBecomesOneJunction) {
     ASSERT_TRUE(BuildNetwork(graph, *ladder, 0, 3));
     EXPECT_EQ(JunctionCount(graph), 1);
     // The junction feeds the three coils; the walk counts them as output branches.
-    CAOVNode* junction = ladder->GetCell(0, 1)->junctionNode;
+    CAOVNode* junction = graph.CellNodes(0, 1)->junction;
     EXPECT_EQ(junction->outDegree, 3);
     EXPECT_TRUE(junction->IsOutputBranchPoint());
     EXPECT_EQ(junction->outputBranches, 3);

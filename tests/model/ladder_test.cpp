@@ -230,20 +230,16 @@ TEST(Ladder, NetworksFollowVerticalWiresAndBlocks) {
     EXPECT_EQ(tall.NetworkEnd(0), 2);
 }
 
-TEST(Ladder, FindBlockAboveReturnsTheHeadsNode) {
+TEST(Ladder, FindBlockHeadAboveReturnsTheHeadsRow) {
     CLadder ladder;
     ladder.PlaceBlock(0, 1, Block(FUNC_CTR), false);
     ladder.PlaceBlock(5, 1, Block(FUNC_CTR), false);
-    auto* first = reinterpret_cast<CAOVNode*>(0x10);
-    auto* second = reinterpret_cast<CAOVNode*>(0x20);
-    ladder.GetCell(0, 1)->elementNode = first;
-    ladder.GetCell(5, 1)->elementNode = second;
-    EXPECT_EQ(ladder.FindBlockAbove(3, 1, 0), first);
-    EXPECT_EQ(ladder.FindBlockAbove(8, 1, 0), second);
-    EXPECT_EQ(ladder.FindBlockAbove(4, 1, 1), nullptr);
-    EXPECT_EQ(ladder.FindBlockAbove(3, 2, 0), nullptr);
-    EXPECT_EQ(ladder.FindBlockAbove(100, 1, 6), nullptr);
-    EXPECT_EQ(ladder.FindBlockAbove(100, 1, 0), second);
+    EXPECT_EQ(ladder.FindBlockHeadAbove(3, 1, 0), 0);
+    EXPECT_EQ(ladder.FindBlockHeadAbove(8, 1, 0), 5);
+    EXPECT_EQ(ladder.FindBlockHeadAbove(4, 1, 1), -1);
+    EXPECT_EQ(ladder.FindBlockHeadAbove(3, 2, 0), -1);
+    EXPECT_EQ(ladder.FindBlockHeadAbove(100, 1, 6), -1);
+    EXPECT_EQ(ladder.FindBlockHeadAbove(100, 1, 0), 5);
 }
 
 TEST(Ladder, FindElementScansForwardByPatternKind) {

@@ -24,6 +24,10 @@ TEST(Archive, MemoryWritesLittleEndian) {
     CMemWriteArchive ar(16);
     WriteSample(ar);
     EXPECT_EQ(ToHex(ar.Data()), "4C 02 01 FE FF D4 C3 B2 A1 FF FF FF FF 41 42");
+    // A cleared archive starts over.
+    ar.Clear();
+    ar.WriteBytes("AB");
+    EXPECT_EQ(ToHex(ar.Data()), "41 42");
 }
 
 TEST(Archive, MemoryReadsBackAndCountsRemaining) {

@@ -97,6 +97,42 @@ TEST(TargetWriter, LadderSectionHoldsProgramTableRowIndexAndRows) {
                   blank)));
 }
 
+TEST(TargetWriter, LongLadderSectionHoldsEveryRowInOrderWithItsLength) {
+    CLadderList programs;
+    CLadder& level1 = AddProgram(programs, "LEVEL1");
+    // Rows of different lengths, far more bytes than one piece of the writer holds.
+    for (int r = 0; r < 6000; ++r) {
+        if (r % 7 == 3) {
+            CLDRow comment(std::string(static_cast<std::size_t>(r % 50), 'c'), "d");
+            level1.InsertRow(r, &comment);
+            continue;
+        }
+        level1.InsertRow(r);
+        level1.PutElement(r, r % 5, CLDCell(CLDCmd::Basic(BASIC_RD, 'X', r % 100, r % 8)));
+        if (r % 3 == 0) {
+            level1.FillLine(r, r % 5 + 1, 6);
+        }
+    }
+    std::string rows;
+    std::string lengths;
+    for (const CLDRow& row : level1) {
+        CMemWriteArchive one;
+        WriteRow(one, row);
+        rows.append(one.Data().begin(), one.Data().end());
+        const auto length = static_cast<std::uint16_t>(one.Data().size());
+        lengths.append({static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)});
+    }
+    ASSERT_GT(rows.size(), 3u * 64 * 1024);
+
+    const std::string section = Written([&](CArchive& ar) { WriteLadderSection(ar, programs); });
+    const std::size_t tables = 64 + 8 + 4 * 6000;
+    ASSERT_EQ(section.size(), tables + rows.size());
+    EXPECT_TRUE(section.compare(tables, rows.size(), rows) == 0);
+    for (std::size_t r = 0; r < 6000; ++r) {
+        ASSERT_EQ(section.substr(64 + 8 + 4 * r, 2), lengths.substr(2 * r, 2)) << r;
+    }
+}
+
 TEST(TargetWriter, ProgramCodesFollowTheOrderKey) {
     SetLanguage(Lang::English);
     EXPECT_EQ(ProgramCode("LEVEL1"), 0xFFFE);
