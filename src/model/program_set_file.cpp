@@ -81,6 +81,21 @@ bool ReadRowsIntoPrograms(CArchive& ar, int rowCount, std::optional<std::vector<
     return complete;
 }
 
+// Ladder files up to this size are read into memory at once; a larger one (only possible with
+// huge comment rows) is streamed.
+constexpr std::uint64_t MAX_BUFFERED_FILE = 256u << 20;
+
+// The whole file's bytes in memory, which lets large row streams be read on several threads.
+bool ReadProgramSetBytes(std::span<const std::uint8_t> bytes, CLadderList& list) {
+    CMemReadArchive ar(bytes);
+    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
+    if (!rowCount) {
+        return false;
+    }
+    const std::span<const std::uint8_t> rows = bytes.subspan(ar.Position());
+    return ReadRowsIntoPrograms(ar, *rowCount, ReadRowsInParallel(rows, *rowCount), list);
+}
+
 }  // namespace
 
 bool ReadProgramSet(CArchive& ar, CLadderList& list) {
@@ -89,21 +104,25 @@ bool ReadProgramSet(CArchive& ar, CLadderList& list) {
 }
 
 bool ReadProgramSet(const std::string& path, CLadderList& list) {
-    // A mapped file lets large row streams be read on several threads; a file that cannot be
-    // mapped is streamed.
-    const std::unique_ptr<CMappedFile> mapped = CMappedFile::Open(path);
-    if (!mapped) {
-        std::unique_ptr<CFileArchive> file =
-            CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
-        return file && ReadProgramSet(*file, list);
+    if (MappedReadsAllowed()) {
+        if (const std::unique_ptr<CMappedFile> mapped = CMappedFile::Open(path)) {
+            return ReadProgramSetBytes(mapped->Bytes(), list);
+        }
     }
-    CMemReadArchive ar(mapped->Bytes());
-    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
-    if (!rowCount) {
+    std::unique_ptr<CFileArchive> file =
+        CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
+    if (!file) {
         return false;
     }
-    const std::span<const std::uint8_t> rows = mapped->Bytes().subspan(ar.Position());
-    return ReadRowsIntoPrograms(ar, *rowCount, ReadRowsInParallel(rows, *rowCount), list);
+    if (file->Remaining() > MAX_BUFFERED_FILE) {
+        return ReadProgramSet(*file, list);
+    }
+    const std::optional<std::string> bytes =
+        file->ReadBytes(static_cast<std::size_t>(file->Remaining()));
+    return bytes &&
+           ReadProgramSetBytes(
+               std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()),
+               list);
 }
 
 namespace {

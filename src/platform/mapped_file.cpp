@@ -5,10 +5,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <limits>
 #include <new>
 
 namespace varno {
+
+namespace {
+
+std::atomic<bool> mappedReadsAllowed{false};
+
+}  // namespace
+
+bool MappedReadsAllowed() {
+    return mappedReadsAllowed.load(std::memory_order_relaxed);
+}
+
+void AllowMappedReads(bool allowed) {
+    mappedReadsAllowed.store(allowed, std::memory_order_relaxed);
+}
 
 std::unique_ptr<CMappedFile> CMappedFile::Open(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -1,6 +1,9 @@
 // CMappedFile: a whole file's bytes mapped read-only into memory. Reading a large file this way
 // takes its pages straight from the page cache instead of copying them into fresh memory, which
-// on a large ladder file costs more than parsing it.
+// on a large ladder file costs more than parsing it. A file another program truncates in place
+// while it is mapped ends the process with SIGBUS when a page past the new end is touched, so
+// mapped reads are off unless the program turns them on: the command-line tool does, for the
+// short time it runs; the desktop editor, whose open windows hold unsaved work, does not.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +13,10 @@
 #include <string>
 
 namespace varno {
+
+// Whether readers that can map a file should (off at start).
+bool MappedReadsAllowed();
+void AllowMappedReads(bool allowed);
 
 class CMappedFile {
 public:

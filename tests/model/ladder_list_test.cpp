@@ -9,6 +9,7 @@
 #include "ladder_builders.h"
 #include "model/address.h"
 #include "model/ladder_file.h"
+#include "platform/mapped_file.h"
 #include "support/hex.h"
 #include "support/temp_dir.h"
 
@@ -294,20 +295,25 @@ TEST_F(ProgramSet, LargeFilesReadAsOneSequentialReadDoes) {
 
     auto expectSameAsSequential = [&](const std::string& bytes, const std::string& what) {
         test::WriteFileBytes(Path(), bytes);
-        CLadderList fromFile;
-        const bool fileRead = ReadProgramSet(Path(), fromFile);
         CMemReadArchive ar(bytes);
         CLadderList sequential;
-        EXPECT_EQ(fileRead, ReadProgramSet(ar, sequential)) << what;
-        EXPECT_EQ(Names(fromFile), Names(sequential)) << what;
-        CMemWriteArchive a;
+        const bool sequentialRead = ReadProgramSet(ar, sequential);
         CMemWriteArchive b;
-        WriteProgramSet(a, fromFile);
         WriteProgramSet(b, sequential);
-        EXPECT_TRUE(a.Data().size() == b.Data().size() &&
-                    std::equal(a.Data().begin(), a.Data().end(), b.Data().begin()))
-            << what;
-        return fileRead;
+        // Read into memory, and mapped as the command-line tool reads it.
+        for (const bool mapped : {false, true}) {
+            AllowMappedReads(mapped);
+            CLadderList fromFile;
+            EXPECT_EQ(ReadProgramSet(Path(), fromFile), sequentialRead) << what << mapped;
+            EXPECT_EQ(Names(fromFile), Names(sequential)) << what << mapped;
+            CMemWriteArchive a;
+            WriteProgramSet(a, fromFile);
+            EXPECT_TRUE(a.Data().size() == b.Data().size() &&
+                        std::equal(a.Data().begin(), a.Data().end(), b.Data().begin()))
+                << what << mapped;
+        }
+        AllowMappedReads(false);
+        return sequentialRead;
     };
     EXPECT_TRUE(expectSameAsSequential(good, "whole file"));
     // A row header that claims another size than its cells take: the cut points are wrong.
