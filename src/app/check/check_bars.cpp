@@ -52,16 +52,15 @@ void RegisterCheckBars(CMainFrame& frame) {
                                        CAddressPattern(pattern));
         },
         &frame);
-    for (QDockWidget* bar :
-         {static_cast<QDockWidget*>(diagnostics), static_cast<QDockWidget*>(xref)}) {
-        frame.AddDockBar(bar, bar == diagnostics ? CDiagnosticsBar::BAR_ID : CXrefBar::BAR_ID,
-                         Qt::BottomDockWidgetArea);
-        // Beside the output as tabs, out of sight until first asked for.
+    // Beside the output as tabs, out of sight until first asked for.
+    auto dock = [&frame](QDockWidget* bar, int barId, int viewId, StrId viewText) {
+        frame.AddDockBar(bar, barId, Qt::BottomDockWidgetArea);
         frame.tabifyDockWidget(frame.OutputBar(), bar);
         bar->hide();
-    }
-    frame.AddViewToggle(ID_VIEW_DIAGNOSTICS, IDS_CMD_VIEW_DIAGNOSTICS, diagnostics);
-    frame.AddViewToggle(ID_VIEW_XREF, IDS_CMD_VIEW_XREF, xref);
+        frame.AddViewToggle(viewId, viewText, bar);
+    };
+    dock(diagnostics, CDiagnosticsBar::BAR_ID, ID_VIEW_DIAGNOSTICS, IDS_CMD_VIEW_DIAGNOSTICS);
+    dock(xref, CXrefBar::BAR_ID, ID_VIEW_XREF, IDS_CMD_VIEW_XREF);
 
     QObject::connect(&frame, &CMainFrame::CheckRequested, diagnostics,
                      [&frame, diagnostics](bool shown) {

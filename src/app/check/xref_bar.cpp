@@ -71,7 +71,7 @@ CXrefBar::CXrefBar(Builder build, QWidget* parent)
 void CXrefBar::Lookup(const QString& pattern) {
     field_->setText(pattern);
     tree_->clear();
-    xref_ = build_ ? build_(ToGbk(pattern)) : CCrossReference();
+    xref_ = build_(ToGbk(pattern));
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(xref_.addresses.size()));
     for (std::size_t i = 0; i < xref_.addresses.size(); ++i) {
@@ -84,9 +84,7 @@ void CXrefBar::Lookup(const QString& pattern) {
         items.append(item);
     }
     tree_->addTopLevelItems(items);
-    if (!build_) {
-        summary_->clear();
-    } else if (xref_.addresses.empty()) {
+    if (xref_.addresses.empty()) {
         summary_->setText(FromGbk(
             Format(LoadString(IDS_XREF_NO_MATCH).c_str(), ToGbk(pattern.trimmed()).c_str())));
     } else {

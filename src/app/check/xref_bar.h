@@ -24,8 +24,8 @@ class CXrefBar final : public QDockWidget {
 public:
     static constexpr int BAR_ID = 122;
 
-    // build gives the cross reference of the open project for a pattern (GBK); unset while no
-    // project is open.
+    // build gives the cross reference of the open project for a pattern (GBK); an empty one
+    // while no project is open.
     using Builder = std::function<CCrossReference(const std::string& pattern)>;
     CXrefBar(Builder build, QWidget* parent);
 
