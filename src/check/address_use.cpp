@@ -17,8 +17,10 @@ bool IsLinked(std::uint8_t number) {
            number == FUNC_JMPB;
 }
 
-void CollectBlock(const CLDCell& head, const CCellRef& at, std::vector<CAddressUse>& uses,
-                  std::vector<CLinkBlock>* links) {
+}  // namespace
+
+void CollectBlockUses(const CLDCell& head, const CCellRef& at, IUseSink& uses,
+                      std::vector<CLinkBlock>* links) {
     const std::uint8_t number = head.Code();
     const int count =
         std::min<int>(FuncOperandCount(number), static_cast<int>(head.Operands().size()));
@@ -35,7 +37,7 @@ void CollectBlock(const CLDCell& head, const CCellRef& at, std::vector<CAddressU
         use.operand = static_cast<std::uint8_t>(i);
         use.access = OperandAccess(number, i);
         use.width = static_cast<std::uint16_t>(OperandWidth(head, i));
-        uses.push_back(use);
+        uses.Add(use);
     }
     if (links != nullptr && IsLinked(number)) {
         CLinkBlock block;
@@ -52,43 +54,23 @@ void CollectBlock(const CLDCell& head, const CCellRef& at, std::vector<CAddressU
     }
 }
 
+namespace {
+
+class CListSink final : public IUseSink {
+public:
+    explicit CListSink(std::vector<CAddressUse>& uses) : uses_(uses) {}
+    void Add(const CAddressUse& use) final { uses_.push_back(use); }
+
+private:
+    std::vector<CAddressUse>& uses_;
+};
+
 }  // namespace
 
-void CollectUses(const CLadder& ladder, std::uint32_t program, std::vector<CAddressUse>& uses,
-                 std::vector<CLinkBlock>* links) {
-    // Rows lie scattered in memory; asking for a few rows ahead keeps the walk from waiting.
-    constexpr std::size_t AHEAD = 8;
-    const std::size_t count = ladder.GetCount();
-    for (std::size_t r = 0; r < count; ++r) {
-        if (r + AHEAD < count) {
-            PrefetchRow(ladder.GetAt(r + AHEAD));
-        }
-        const CLDRow& row = *ladder.GetAt(r);
-        if (row.IsComment()) {
-            continue;
-        }
-        for (int c = 0; c < LADDER_WIDTH; ++c) {
-            const CLDCell& cell = *row.Cell(c);
-            const CCellRef at{program, static_cast<std::int32_t>(r), c};
-            if (cell.IsFunc()) {
-                CollectBlock(cell, at, uses, links);
-                continue;
-            }
-            if (cell.Kind() != LDCMD_BASIC) {
-                continue;
-            }
-            const bool contact = cell.IsContact();
-            if (contact || cell.IsCoil()) {
-                CAddressUse use;
-                use.address = cell.Address();
-                use.at = at;
-                use.kind = contact ? UseKind::Contact : UseKind::Coil;
-                use.code = cell.Code();
-                use.access = contact ? Access::Read : Access::Write;
-                uses.push_back(use);
-            }
-        }
-    }
+void CollectUses(const CLadder& ladder, std::uint32_t program, std::size_t first, std::size_t end,
+                 std::vector<CAddressUse>& uses, std::vector<CLinkBlock>* links) {
+    CListSink sink(uses);
+    CollectUses(ladder, program, first, end, sink, links);
 }
 
 }  // namespace varno

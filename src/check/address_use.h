@@ -4,6 +4,8 @@
 // LBL, CALL, CALLU, JMPB) with their first operand.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -42,8 +44,60 @@ struct CLinkBlock {
     CLDCmd operand;  // its first operand; kind 0 when it has none
 };
 
-// Appends the uses of one program (and, when `links` is given, its linked blocks).
-void CollectUses(const CLadder& ladder, std::uint32_t program, std::vector<CAddressUse>& uses,
-                 std::vector<CLinkBlock>* links);
+// Takes uses one at a time.
+class IUseSink {
+public:
+    virtual void Add(const CAddressUse& use) = 0;
+
+protected:
+    ~IUseSink() = default;
+};
+
+// Hands over the operand uses of a block head at `at` (and, when `links` is given, appends the
+// head when the linker resolves it).
+void CollectBlockUses(const CLDCell& head, const CCellRef& at, IUseSink& uses,
+                      std::vector<CLinkBlock>* links);
+
+// Hands over the uses in rows [first, end) of one program in order (and, when `links` is given,
+// appends its linked blocks there). A template, so that a final sink's Add is inlined into the
+// walk over every cell of a program.
+template <class Sink>
+void CollectUses(const CLadder& ladder, std::uint32_t program, std::size_t first, std::size_t end,
+                 Sink& uses, std::vector<CLinkBlock>* links) {
+    // Rows lie scattered in memory; asking for a few rows ahead keeps the walk from waiting.
+    constexpr std::size_t AHEAD = 8;
+    const std::size_t count = std::min(end, ladder.GetCount());
+    for (std::size_t r = first; r < count; ++r) {
+        if (r + AHEAD < count) {
+            PrefetchRow(ladder.GetAt(r + AHEAD));
+        }
+        const CLDRow& row = *ladder.GetAt(r);
+        if (row.IsComment()) {
+            continue;
+        }
+        for (int c = 0; c < LADDER_WIDTH; ++c) {
+            const CLDCell& cell = *row.Cell(c);
+            if (cell.Kind() == LDCMD_BASIC) {
+                const bool contact = cell.IsContact();
+                if (contact || cell.IsCoil()) {
+                    CAddressUse use;
+                    use.address = cell.Address();
+                    use.at = CCellRef{program, static_cast<std::int32_t>(r), c};
+                    use.kind = contact ? UseKind::Contact : UseKind::Coil;
+                    use.code = cell.Code();
+                    use.access = contact ? Access::Read : Access::Write;
+                    uses.Add(use);
+                }
+            } else if (cell.IsFunc()) {
+                CollectBlockUses(cell, CCellRef{program, static_cast<std::int32_t>(r), c}, uses,
+                                 links);
+            }
+        }
+    }
+}
+
+// Appends them to a list.
+void CollectUses(const CLadder& ladder, std::uint32_t program, std::size_t first, std::size_t end,
+                 std::vector<CAddressUse>& uses, std::vector<CLinkBlock>* links);
 
 }  // namespace varno

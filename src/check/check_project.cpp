@@ -1,7 +1,6 @@
 #include <algorithm>
-#include <atomic>
 #include <exception>
-#include <mutex>
+#include <iterator>
 #include <system_error>
 #include <thread>
 
@@ -9,78 +8,49 @@
 #include "check/diagnostics.h"
 #include "check/stable_radix_sort.h"
 #include "compiler/compile.h"
+#include "model/ladder_list.h"
 
 namespace varno {
 
 namespace {
 
-// What one program contributes: the compiler's errors and the program's uses and linked blocks.
-struct CProgramPart {
-    std::vector<CFinding> compiled;
-    std::vector<CAddressUse> uses;
-    std::vector<CLinkBlock> links;
+// What the compiled chunks contribute, each chunk in its own slot, so that the result never
+// depends on which thread did what: the compiler's errors, the linked blocks, and what the
+// coil and relay rules need of the rows.
+struct CScan {
+    std::vector<std::vector<CFinding>> compiled;
+    std::vector<std::vector<CLinkBlock>> links;
+    std::vector<CRuleUses> rules;
 };
 
-// Compiles the program alone, under its own name, and keeps what the compiler reports.
-void ScanProgram(CLadder& ladder, std::uint32_t program, CProgramPart& part) {
-    CLDCmdList scratch;
-    CErrorList errors;
-    errors.SetProgramName(ladder.Name());
-    CompileLadder(ladder, scratch, errors);
-    for (const CErrorInfo& error : errors) {
-        CFinding finding;
-        finding.at = CCellRef{program, error.row, -1};
-        finding.severity = Severity::Error;
-        finding.rule = CheckRule::Compile;
-        finding.kind = error.kind;
-        part.compiled.push_back(finding);
+// Each chunk is looked at right after it is compiled, on the thread that compiled it, while
+// its rows are still in the cache.
+CScan ScanPrograms(CLadderList& programs) {
+    std::vector<const CLadder*> ladders;
+    for (const CLadder& ladder : programs) {
+        ladders.push_back(&ladder);
     }
-    // Rarely more than two uses a row; growing the list step by step would cost more than
-    // filling it.
-    constexpr std::size_t USES_PER_ROW = 2;
-    part.uses.reserve(ladder.GetCount() * USES_PER_ROW);
-    CollectUses(ladder, program, part.uses, &part.links);
-}
-
-// Compiling is most of a check, and programs compile independently: with more than one core the
-// programs are shared out among workers, each taking whole programs (a ladder is used by one
-// thread at a time). Each part lands in its program's slot, so the result never depends on who
-// did what.
-std::vector<CProgramPart> ScanPrograms(const std::vector<CLadder*>& ladders) {
-    constexpr unsigned MAX_WORKERS = 4;
-    std::vector<CProgramPart> parts(ladders.size());
-    std::atomic<std::size_t> next{0};
-    std::mutex failedLock;
-    std::exception_ptr failed;
-    auto work = [&] {
-        try {
-            for (std::size_t i; (i = next++) < ladders.size();) {
-                ScanProgram(*ladders[i], static_cast<std::uint32_t>(i), parts[i]);
-            }
-        } catch (...) {
-            // Out of memory, as a rule: the other workers stop at their next program.
-            next = ladders.size();
-            std::lock_guard lock(failedLock);
-            failed = std::current_exception();
-        }
+    CScan scan;
+    auto prepare = [&](std::size_t chunks) {
+        scan.compiled.resize(chunks);
+        scan.links.resize(chunks);
+        scan.rules.resize(chunks);
     };
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t workers = std::min<std::size_t>({cores, MAX_WORKERS, ladders.size()});
-    {
-        std::vector<std::jthread> helpers;
-        try {
-            for (std::size_t w = 1; w < workers; ++w) {
-                helpers.emplace_back(work);
-            }
-        } catch (const std::system_error&) {
-            // No thread to be had: the workers there are share the programs.
+    CompileEachProgram(programs, prepare, [&](const CCompiledChunk& chunk) {
+        const auto program = static_cast<std::uint32_t>(chunk.program);
+        for (const CErrorInfo& error : chunk.errors) {
+            CFinding finding;
+            finding.at = CCellRef{program, error.row, -1};
+            finding.severity = Severity::Error;
+            finding.rule = CheckRule::Compile;
+            finding.kind = error.kind;
+            scan.compiled[chunk.index].push_back(finding);
         }
-        work();
-    }
-    if (failed) {
-        std::rethrow_exception(failed);
-    }
-    return parts;
+        CollectRuleUses(*ladders[chunk.program], program, static_cast<std::size_t>(chunk.first),
+                        static_cast<std::size_t>(chunk.end), scan.rules[chunk.index],
+                        scan.links[chunk.index]);
+    });
+    return scan;
 }
 
 // Program, row, column (an unknown column first), rule.
@@ -96,33 +66,69 @@ std::uint64_t PlaceKey(const CFinding& finding) {
     return key << RULE_BITS | static_cast<std::uint8_t>(finding.rule);
 }
 
+void SortByPlace(std::vector<CFinding>& findings) {
+    StableRadixSort(findings, PlaceKey);
+}
+
+// The coil rules and the relay rules read the same lists and write findings of their own: they
+// run side by side, each leaving what it found sorted by place.
+void AddRuleFindings(const std::vector<CRuleUses>& rules, std::vector<CFinding>& coilFindings,
+                     std::vector<CFinding>& relayFindings) {
+    std::exception_ptr relayFailed;
+    auto relayRules = [&] {
+        try {
+            AddRelayFindings(rules, relayFindings);
+            SortByPlace(relayFindings);
+        } catch (...) {
+            relayFailed = std::current_exception();
+        }
+    };
+    {
+        std::jthread relays;
+        try {
+            relays = std::jthread(relayRules);
+        } catch (const std::system_error&) {
+            relayRules();
+        }
+        AddCoilFindings(rules, coilFindings);
+    }
+    if (relayFailed) {
+        std::rethrow_exception(relayFailed);
+    }
+}
+
+bool ByPlace(const CFinding& a, const CFinding& b) {
+    return PlaceKey(a) < PlaceKey(b);
+}
+
 }  // namespace
 
 CCheckResult CheckProject(CLadderList& programs) {
     CCheckResult result;
-    std::vector<CLadder*> ladders;
-    for (CLadder& ladder : programs) {
-        ladders.push_back(&ladder);
+    for (const CLadder& ladder : programs) {
         result.programs.push_back(ladder.Name());
     }
-    std::vector<CProgramPart> parts = ScanPrograms(ladders);
-    std::vector<CAddressUse> uses;
+    const CScan scan = ScanPrograms(programs);
+    std::vector<CFinding> linked;
     std::vector<CLinkBlock> links;
-    std::size_t useCount = 0;
-    for (const CProgramPart& part : parts) {
-        useCount += part.uses.size();
+    for (std::size_t chunk = 0; chunk < scan.rules.size(); ++chunk) {
+        linked.insert(linked.end(), scan.compiled[chunk].begin(), scan.compiled[chunk].end());
+        links.insert(links.end(), scan.links[chunk].begin(), scan.links[chunk].end());
     }
-    uses.reserve(useCount);
-    for (CProgramPart& part : parts) {
-        result.findings.insert(result.findings.end(), part.compiled.begin(), part.compiled.end());
-        uses.insert(uses.end(), part.uses.begin(), part.uses.end());
-        links.insert(links.end(), part.links.begin(), part.links.end());
-        part = CProgramPart();
-    }
-    AddLinkFindings(result.programs, links, result.findings);
-    AddCoilFindings(uses, result.findings);
-    AddRelayFindings(uses, result.findings);
-    StableRadixSort(result.findings, PlaceKey);
+    AddLinkFindings(result.programs, links, linked);
+    SortByPlace(linked);
+    std::vector<CFinding> coils;
+    std::vector<CFinding> relays;
+    AddRuleFindings(scan.rules, coils, relays);
+    // No two rules share a key, so merging the sorted lists keeps the order a sort of all
+    // would give.
+    std::vector<CFinding> fewer;
+    fewer.reserve(linked.size() + relays.size());
+    std::merge(linked.begin(), linked.end(), relays.begin(), relays.end(),
+               std::back_inserter(fewer), ByPlace);
+    result.findings.reserve(fewer.size() + coils.size());
+    std::merge(fewer.begin(), fewer.end(), coils.begin(), coils.end(),
+               std::back_inserter(result.findings), ByPlace);
     for (const CFinding& finding : result.findings) {
         switch (finding.severity) {
             case Severity::Error:

@@ -37,7 +37,7 @@ CCrossReference BuildCrossReference(const CLadderList& programs, const CCommentL
     std::uint32_t program = 0;
     for (const CLadder& ladder : programs) {
         xref.programs.push_back(ladder.Name());
-        CollectUses(ladder, program++, all, nullptr);
+        CollectUses(ladder, program++, 0, ladder.GetCount(), all, nullptr);
     }
     StableRadixSort(all, [](const CAddressUse& use) { return AddressKey(use.address); });
 

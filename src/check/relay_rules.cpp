@@ -7,14 +7,8 @@ namespace varno {
 
 namespace {
 
-// R0000..R7999: the relays the program itself is expected to drive.
-constexpr std::size_t RELAY_BYTES = 8000;
 // Bits 0..7 of a byte, and the byte address itself, for the relays reported once each.
 constexpr std::uint16_t WHOLE_BYTE = 0x100;
-
-bool IsRelay(const LDADDR& address) {
-    return address.letter == 'R' && address.number < RELAY_BYTES;
-}
 
 // The bits a use touches in each byte it spans.
 std::uint8_t BitMask(const LDADDR& address) {
@@ -72,33 +66,36 @@ CFinding Finding(const CAddressUse& use, Severity severity, CheckRule rule) {
 
 }  // namespace
 
-void AddRelayFindings(const std::vector<CAddressUse>& uses, std::vector<CFinding>& findings) {
+void AddRelayFindings(const std::vector<CRuleUses>& parts, std::vector<CFinding>& findings) {
     std::vector<std::uint8_t> read(RELAY_BYTES, 0);
     std::vector<std::uint8_t> written(RELAY_BYTES, 0);
-    for (const CAddressUse& use : uses) {
-        if (!IsRelay(use.address)) {
-            continue;
-        }
-        const CSpan span = SpanOf(use);
-        if (Reads(use.access)) {
-            Mark(read, span);
-        }
-        if (Writes(use.access)) {
-            Mark(written, span);
+    for (const CRuleUses& part : parts) {
+        for (const CAddressUse& use : part.relays) {
+            const CSpan span = SpanOf(use);
+            if (Reads(use.access)) {
+                Mark(read, span);
+            }
+            if (Writes(use.access)) {
+                Mark(written, span);
+            }
         }
     }
     std::vector<std::uint16_t> readReported(RELAY_BYTES, 0);
     std::vector<std::uint16_t> writeReported(RELAY_BYTES, 0);
-    for (const CAddressUse& use : uses) {
-        if (!IsRelay(use.address) || BitMask(use.address) == 0) {
-            continue;
-        }
-        const CSpan span = SpanOf(use);
-        if (Reads(use.access) && !Touches(written, span) && FirstTime(readReported, use.address)) {
-            findings.push_back(Finding(use, Severity::Warning, CheckRule::ReadNeverWritten));
-        }
-        if (Writes(use.access) && !Touches(read, span) && FirstTime(writeReported, use.address)) {
-            findings.push_back(Finding(use, Severity::Note, CheckRule::WrittenNeverRead));
+    for (const CRuleUses& part : parts) {
+        for (const CAddressUse& use : part.relays) {
+            if (BitMask(use.address) == 0) {
+                continue;
+            }
+            const CSpan span = SpanOf(use);
+            if (Reads(use.access) && !Touches(written, span) &&
+                FirstTime(readReported, use.address)) {
+                findings.push_back(Finding(use, Severity::Warning, CheckRule::ReadNeverWritten));
+            }
+            if (Writes(use.access) && !Touches(read, span) &&
+                FirstTime(writeReported, use.address)) {
+                findings.push_back(Finding(use, Severity::Note, CheckRule::WrittenNeverRead));
+            }
         }
     }
 }

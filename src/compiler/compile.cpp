@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <exception>
+#include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -108,6 +111,47 @@ std::vector<CChunk> SplitIntoChunks(CLadderList& programs) {
     return chunks;
 }
 
+unsigned WorkerCount(const CLadderList& programs) {
+    if (programs.TotalRows() < PARALLEL_ROWS) {
+        return 1;
+    }
+    return std::min(std::max(1u, std::thread::hardware_concurrency()), MAX_WORKERS);
+}
+
+// Runs `work` on this thread and workers - 1 others. The first exception any of them throws
+// (out of memory, as a rule) reaches the caller once all have stopped; `stop` is called when it
+// happens so that the others give up early. A thread that cannot be started leaves its share to
+// the others.
+template <class Work, class Stop>
+void RunWorkers(unsigned workers, Work work, Stop stop) {
+    std::mutex failedLock;
+    std::exception_ptr failed;
+    auto guarded = [&] {
+        try {
+            work();
+        } catch (...) {
+            stop();
+            std::lock_guard lock(failedLock);
+            if (!failed) {
+                failed = std::current_exception();
+            }
+        }
+    };
+    {
+        std::vector<std::jthread> threads;
+        try {
+            for (unsigned t = 1; t < workers; ++t) {
+                threads.emplace_back(guarded);
+            }
+        } catch (const std::system_error&) {
+        }
+        guarded();
+    }
+    if (failed) {
+        std::rethrow_exception(failed);
+    }
+}
+
 void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
     std::atomic<std::size_t> next{0};
     // Programs after one that failed are not reported: their chunks not yet begun are skipped.
@@ -137,11 +181,7 @@ void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
             }
         }
     };
-    std::vector<std::jthread> threads;
-    for (unsigned t = 1; t < workers; ++t) {
-        threads.emplace_back(work);
-    }
-    work();
+    RunWorkers(workers, work, [&] { next = chunks.size(); });
 }
 
 }  // namespace
@@ -167,8 +207,7 @@ bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& error
         }
         return true;
     }
-    const unsigned threads =
-        std::min(std::max(1u, std::thread::hardware_concurrency()), MAX_WORKERS);
+    const unsigned threads = WorkerCount(programs);
     PrepareLayouts(programs, threads);
     std::vector<CChunk> chunks = SplitIntoChunks(programs);
     CompileChunks(chunks, std::min(threads, static_cast<unsigned>(chunks.size())));
@@ -195,6 +234,39 @@ bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& error
         ++program;
     }
     return true;
+}
+
+void CompileEachProgram(CLadderList& programs, const std::function<void(std::size_t)>& prepare,
+                        const std::function<void(const CCompiledChunk&)>& compiled) {
+    const unsigned threads = WorkerCount(programs);
+    if (threads > 1) {
+        PrepareLayouts(programs, threads);
+    }
+    const std::vector<CChunk> chunks = SplitIntoChunks(programs);
+    prepare(chunks.size());
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+        // The instructions are only needed while their networks are checked; one list per
+        // worker, emptied for each chunk, keeps that memory warm.
+        CLDCmdList scratch;
+        scratch.Reserve(CHUNK_ROWS * INSTRUCTIONS_PER_ROW);
+        CErrorList errors;
+        CNetworkCompiler compiler(errors);
+        for (std::size_t i = next++; i < chunks.size(); i = next++) {
+            const CChunk& chunk = chunks[i];
+            errors.Clear();
+            errors.SetProgramName(chunk.ladder->Name());
+            int first = chunk.first;
+            for (const int end : chunk.ends) {
+                scratch.Clear();
+                compiler.Compile(*chunk.ladder, first, end, scratch);
+                first = end;
+            }
+            compiled(CCompiledChunk{i, chunk.program, chunk.first, chunk.ends.back(), errors});
+        }
+    };
+    RunWorkers(static_cast<unsigned>(std::min<std::size_t>(threads, chunks.size())), work,
+               [&] { next = chunks.size(); });
 }
 
 }  // namespace varno

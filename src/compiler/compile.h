@@ -7,6 +7,9 @@
 // A network that fails gets error kind 5 and fails its program.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+
 #include "compiler/error_list.h"
 #include "compiler/ldcmd_list.h"
 
@@ -23,5 +26,22 @@ bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors);
 // Compiles the programs in list order into one instruction list, naming each program in the
 // error list before it is compiled; stops after the first program that fails.
 bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& errors);
+
+// A run of whole networks that has just been compiled: rows [first, end) of a program.
+struct CCompiledChunk {
+    std::size_t index = 0;  // chunks are numbered in program order, then row order
+    std::size_t program = 0;
+    int first = 0;
+    int end = 0;
+    const CErrorList& errors;  // this chunk's errors only, named after its program
+};
+
+// Compiles every program, each on its own (a program that fails does not stop the next), for
+// what the compiler finds rather than for the instructions, which are dropped. The networks are
+// shared out in chunks over the cores; `prepare` learns how many chunks there are before any is
+// compiled, and `compiled` is called for each chunk on the thread that compiled it, while its
+// rows are still at hand. Different chunks may be reported at the same time.
+void CompileEachProgram(CLadderList& programs, const std::function<void(std::size_t)>& prepare,
+                        const std::function<void(const CCompiledChunk&)>& compiled);
 
 }  // namespace varno

@@ -40,6 +40,9 @@ public:
         errors_.insert(errors_.end(), other.errors_.begin(), other.errors_.end());
     }
 
+    // Forgets the errors, keeping the program name.
+    void Clear() { errors_.clear(); }
+
     std::size_t GetCount() const { return errors_.size(); }
     bool IsEmpty() const { return errors_.empty(); }
     const CErrorInfo& operator[](std::size_t index) const { return errors_[index]; }

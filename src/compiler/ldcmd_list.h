@@ -17,6 +17,8 @@ public:
     }
     // Room for `count` instructions in all, so that a long compile does not keep moving the list.
     void Reserve(std::size_t count) { cmds_.reserve(count); }
+    // Empties the list and keeps its room.
+    void Clear() { cmds_.clear(); }
     std::size_t GetCount() const { return cmds_.size(); }
     bool IsEmpty() const { return cmds_.empty(); }
     const CLDCmd& operator[](std::size_t index) const { return cmds_[index]; }

@@ -134,18 +134,6 @@ const CLDCmd* CLDCell::Operand(int index) const {
     return &operands_[static_cast<std::size_t>(index)];
 }
 
-bool CLDCell::IsContact() const {
-    if (element_.kind != LDCMD_BASIC) {
-        return false;
-    }
-    return std::find(std::begin(CONTACT_CODES), std::end(CONTACT_CODES), element_.code) !=
-           std::end(CONTACT_CODES);
-}
-
-bool CLDCell::IsCoil() const {
-    return element_.kind == LDCMD_BASIC && element_.code >= BASIC_WRT && element_.code <= BASIC_RST;
-}
-
 namespace {
 
 // Whether the address is one the batch edit aims at; shifts it unless testOnly.

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/catalog.h"
 #include "model/ldcmd.h"
 
 namespace varno {
@@ -125,8 +126,15 @@ public:
     // the head owns (a CODB table length): SetOperands gives a block a new array.
     bool SetOperand(int index, const CLDCmd& value);
 
-    bool IsContact() const;
-    bool IsCoil() const;
+    // Inline: the compiler and the check ask this of every cell they walk.
+    bool IsContact() const {
+        return element_.kind == LDCMD_BASIC && element_.code < 32 &&
+               (CONTACT_MASK >> element_.code & 1u) != 0;
+    }
+    bool IsCoil() const {
+        return element_.kind == LDCMD_BASIC && element_.code >= BASIC_WRT &&
+               element_.code <= BASIC_RST;
+    }
     bool IsFunc() const { return element_.kind == LDCMD_FUNC; }
     bool IsEmpty() const { return element_.kind == LDCMD_NONE; }
     bool IsHLine() const { return element_.kind == LDCMD_HLINE; }
@@ -137,6 +145,14 @@ public:
     bool ShiftAddress(char letter, int first, int last, int delta, bool testOnly);
 
 private:
+    static constexpr std::uint32_t CONTACT_MASK = [] {
+        std::uint32_t mask = 0;
+        for (const std::uint8_t code : CONTACT_CODES) {
+            mask |= 1u << code;
+        }
+        return mask;
+    }();
+
     // Whether replacing the element by `next` may change how the ladder is laid out or wired.
     bool ShapeChanges(const CLDCmd& next) const;
 

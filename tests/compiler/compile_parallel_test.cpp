@@ -2,6 +2,8 @@
 // what one pass program by program gives.
 #include <gtest/gtest.h>
 
+#include <mutex>
+
 #include "compiler/compile.h"
 #include "ladder_picture.h"
 #include "model/ladder_list.h"
@@ -102,6 +104,64 @@ TEST(ParallelCompile, ErrorsOfEveryChunkOfTheFailingProgramAndNothingAfterIt) {
         EXPECT_EQ(error.kind, ERR_CONNECT);
     }
     ExpectSame(parallel, Serial(programs));
+}
+
+// The check's pass: every program compiled, failing ones too; the chunks, each reported once,
+// cover every row in order, and their errors are those of compiling each program alone.
+TEST(ParallelCompile, EachProgramOnItsOwnChunkByChunk) {
+    CLadderList programs;
+    programs.AddSorted(Program("LEVEL1", 4000, 1300));
+    programs.AddSorted(Program("LEVEL2", 6000, 997));
+    programs.AddSorted(Program("P0001", 300, 7));
+    std::vector<std::vector<CErrorInfo>> expected;
+    for (CLadder& ladder : programs) {
+        CLDCmdList cmds;
+        CErrorList errors;
+        errors.SetProgramName(ladder.Name());
+        CompileLadder(ladder, cmds, errors);
+        expected.emplace_back(errors.begin(), errors.end());
+    }
+
+    struct CSeen {
+        std::size_t program;
+        int first;
+        int end;
+        std::vector<CErrorInfo> errors;
+        bool reported = false;
+    };
+    std::vector<CSeen> seen;
+    std::mutex lock;
+    CompileEachProgram(
+        programs, [&](std::size_t count) { seen.resize(count); },
+        [&](const CCompiledChunk& chunk) {
+            std::lock_guard guard(lock);
+            ASSERT_LT(chunk.index, seen.size());
+            CSeen& entry = seen[chunk.index];
+            EXPECT_FALSE(entry.reported) << "chunk " << chunk.index;
+            entry = CSeen{chunk.program, chunk.first, chunk.end,
+                          std::vector<CErrorInfo>(chunk.errors.begin(), chunk.errors.end()), true};
+        });
+    ASSERT_GT(seen.size(), 3u);
+
+    std::vector<std::vector<CErrorInfo>> found(programs.GetCount());
+    std::size_t program = 0;
+    int row = 0;
+    for (const CSeen& entry : seen) {
+        ASSERT_TRUE(entry.reported);
+        if (entry.program != program) {
+            EXPECT_EQ(row, programs.GetAt(program)->RowCount());
+            program = entry.program;
+            row = 0;
+        }
+        EXPECT_EQ(entry.first, row);
+        EXPECT_GT(entry.end, entry.first);
+        row = entry.end;
+        found[program].insert(found[program].end(), entry.errors.begin(), entry.errors.end());
+    }
+    EXPECT_EQ(program, programs.GetCount() - 1);
+    EXPECT_EQ(row, programs.GetAt(program)->RowCount());
+    EXPECT_EQ(found, expected);
+    EXPECT_FALSE(expected[2].empty());
 }
 
 }  // namespace
