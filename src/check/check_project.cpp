@@ -70,30 +70,29 @@ void SortByPlace(std::vector<CFinding>& findings) {
     StableRadixSort(findings, PlaceKey);
 }
 
-// The coil rules and the relay rules read the same lists and write findings of their own: they
-// run side by side, each leaving what it found sorted by place.
-void AddRuleFindings(const std::vector<CRuleUses>& rules, std::vector<CFinding>& coilFindings,
-                     std::vector<CFinding>& relayFindings) {
-    std::exception_ptr relayFailed;
-    auto relayRules = [&] {
+// Runs `aside` on a thread of its own while this thread runs `here`; an exception of either
+// reaches the caller once both are done.
+template <class Aside, class Here>
+void SideBySide(Aside aside, Here here) {
+    std::exception_ptr asideFailed;
+    auto guarded = [&] {
         try {
-            AddRelayFindings(rules, relayFindings);
-            SortByPlace(relayFindings);
+            aside();
         } catch (...) {
-            relayFailed = std::current_exception();
+            asideFailed = std::current_exception();
         }
     };
     {
-        std::jthread relays;
+        std::jthread thread;
         try {
-            relays = std::jthread(relayRules);
+            thread = std::jthread(guarded);
         } catch (const std::system_error&) {
-            relayRules();
+            guarded();
         }
-        AddCoilFindings(rules, coilFindings);
+        here();
     }
-    if (relayFailed) {
-        std::rethrow_exception(relayFailed);
+    if (asideFailed) {
+        std::rethrow_exception(asideFailed);
     }
 }
 
@@ -109,17 +108,27 @@ CCheckResult CheckProject(CLadderList& programs) {
         result.programs.push_back(ladder.Name());
     }
     const CScan scan = ScanPrograms(programs);
-    std::vector<CFinding> linked;
-    std::vector<CLinkBlock> links;
-    for (std::size_t chunk = 0; chunk < scan.rules.size(); ++chunk) {
-        linked.insert(linked.end(), scan.compiled[chunk].begin(), scan.compiled[chunk].end());
-        links.insert(links.end(), scan.links[chunk].begin(), scan.links[chunk].end());
-    }
-    AddLinkFindings(result.programs, links, linked);
-    SortByPlace(linked);
-    std::vector<CFinding> coils;
+    // The relay rules on one side; the link and coil rules, which take about as long
+    // together, on the other. Each list ends up sorted by place.
     std::vector<CFinding> relays;
-    AddRuleFindings(scan.rules, coils, relays);
+    std::vector<CFinding> linked;
+    std::vector<CFinding> coils;
+    SideBySide(
+        [&] {
+            AddRelayFindings(scan.rules, relays);
+            SortByPlace(relays);
+        },
+        [&] {
+            std::vector<CLinkBlock> links;
+            for (std::size_t chunk = 0; chunk < scan.rules.size(); ++chunk) {
+                linked.insert(linked.end(), scan.compiled[chunk].begin(),
+                              scan.compiled[chunk].end());
+                links.insert(links.end(), scan.links[chunk].begin(), scan.links[chunk].end());
+            }
+            AddLinkFindings(result.programs, links, linked);
+            SortByPlace(linked);
+            AddCoilFindings(scan.rules, coils);
+        });
     // No two rules share a key, so merging the sorted lists keeps the order a sort of all
     // would give.
     std::vector<CFinding> fewer;

@@ -14,11 +14,15 @@ namespace varno {
 
 template <class T, class KeyFn>
 void StableRadixSort(std::vector<T>& items, KeyFn key) {
-    // Digits of at most 14 bits, as few passes as the largest key needs.
+    // Digits of at most 14 bits, as few passes as the largest key needs; short lists take
+    // narrower digits, so that clearing the counts does not cost more than moving the items.
+    constexpr int MIN_DIGIT_BITS = 8;
     constexpr int MAX_DIGIT_BITS = 14;
     if (items.size() < 2) {
         return;
     }
+    const int digitLimit = std::clamp(static_cast<int>(std::bit_width(items.size())),
+                                      MIN_DIGIT_BITS, MAX_DIGIT_BITS);
     std::vector<std::uint64_t> keys(items.size());
     std::uint64_t highest = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -26,7 +30,7 @@ void StableRadixSort(std::vector<T>& items, KeyFn key) {
         highest = std::max(highest, keys[i]);
     }
     const int width = std::bit_width(highest);
-    const int passes = (width + MAX_DIGIT_BITS - 1) / MAX_DIGIT_BITS;
+    const int passes = (width + digitLimit - 1) / digitLimit;
     if (passes == 0) {
         return;
     }
