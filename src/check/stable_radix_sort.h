@@ -21,8 +21,8 @@ void StableRadixSort(std::vector<T>& items, KeyFn key) {
     if (items.size() < 2) {
         return;
     }
-    const int digitLimit = std::clamp(static_cast<int>(std::bit_width(items.size())),
-                                      MIN_DIGIT_BITS, MAX_DIGIT_BITS);
+    const int digitLimit =
+        std::clamp(static_cast<int>(std::bit_width(items.size())), MIN_DIGIT_BITS, MAX_DIGIT_BITS);
     std::vector<std::uint64_t> keys(items.size());
     std::uint64_t highest = 0;
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -5,14 +5,18 @@
 #include <cstdint>
 #include <exception>
 #include <mutex>
+#include <string>
 #include <system_error>
 #include <thread>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "compiler/aov_graph.h"
 #include "compiler/emission_check.h"
 #include "compiler/instruction_emitter.h"
 #include "compiler/network_builder.h"
+#include "compiler/network_shape.h"
 #include "model/ladder.h"
 #include "model/ladder_list.h"
 
@@ -61,6 +65,8 @@ constexpr int CHUNK_ROWS = 2048;
 constexpr unsigned MAX_WORKERS = 4;
 // Below this, starting threads costs more than it saves.
 constexpr std::uint64_t PARALLEL_ROWS = 4 * CHUNK_ROWS;
+// Shapes a worker remembers in one pass, which bounds what a project of few repeats costs.
+constexpr std::size_t MAX_SHAPES = 4096;
 // More than most rows compile to; a chunk whose rows need more grows its list.
 constexpr std::size_t INSTRUCTIONS_PER_ROW = 4;
 
@@ -247,19 +253,38 @@ void CompileEachProgram(CLadderList& programs, const std::function<void(std::siz
     std::atomic<std::size_t> next{0};
     auto work = [&] {
         // The instructions are only needed while their networks are checked; one list per
-        // worker, emptied for each chunk, keeps that memory warm.
+        // worker, emptied for each network, keeps that memory warm.
         CLDCmdList scratch;
         scratch.Reserve(CHUNK_ROWS * INSTRUCTIONS_PER_ROW);
         CErrorList errors;
         CNetworkCompiler compiler(errors);
+        // Networks of one shape get the same errors (network_shape.h), and ladders repeat a
+        // few shapes over and over: each worker compiles a shape once and repeats its errors,
+        // as offsets from the network's first row, for the networks that share it.
+        std::unordered_map<std::string, std::vector<std::pair<int, int>>> seen;
+        std::string shape;
         for (std::size_t i = next++; i < chunks.size(); i = next++) {
             const CChunk& chunk = chunks[i];
             errors.Clear();
             errors.SetProgramName(chunk.ladder->Name());
             int first = chunk.first;
             for (const int end : chunk.ends) {
-                scratch.Clear();
-                compiler.Compile(*chunk.ladder, first, end, scratch);
+                NetworkShape(*chunk.ladder, first, end, shape);
+                if (const auto known = seen.find(shape); known != seen.end()) {
+                    for (const auto& [offset, kind] : known->second) {
+                        errors.Add(first + offset, kind);
+                    }
+                } else {
+                    const std::size_t before = errors.GetCount();
+                    scratch.Clear();
+                    compiler.Compile(*chunk.ladder, first, end, scratch);
+                    if (seen.size() < MAX_SHAPES) {
+                        auto& found = seen[shape];
+                        for (std::size_t e = before; e < errors.GetCount(); ++e) {
+                            found.emplace_back(errors[e].row - first, errors[e].kind);
+                        }
+                    }
+                }
                 first = end;
             }
             compiled(CCompiledChunk{i, chunk.program, chunk.first, chunk.ends.back(), errors});

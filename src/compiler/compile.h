@@ -40,7 +40,9 @@ struct CCompiledChunk {
 // what the compiler finds rather than for the instructions, which are dropped. The networks are
 // shared out in chunks over the cores; `prepare` learns how many chunks there are before any is
 // compiled, and `compiled` is called for each chunk on the thread that compiled it, while its
-// rows are still at hand. Different chunks may be reported at the same time.
+// rows are still at hand. Different chunks may be reported at the same time. Networks of one
+// shape (network_shape.h) are compiled once on each thread, the others given the same errors at
+// the same rows relative to their first.
 void CompileEachProgram(CLadderList& programs, const std::function<void(std::size_t)>& prepare,
                         const std::function<void(const CCompiledChunk&)>& compiled);
 

@@ -1,0 +1,95 @@
+// A network's errors depend on its shape alone, so the check compiles each shape once. Random
+// networks, each followed by a copy with other contact and coil kinds on other addresses, must
+// get exactly the errors a compile of every network gives.
+#include <gtest/gtest.h>
+
+#include <mutex>
+
+#include "compiler/compile.h"
+#include "compiler/network_shape.h"
+#include "ladder_picture.h"
+#include "model/catalog.h"
+#include "model/ladder_list.h"
+#include "random_network.h"
+
+namespace varno::test {
+namespace {
+
+// Appends the network's rows to the program; with `repaint`, each contact and coil becomes
+// another kind of its sort on another address.
+void AppendNetwork(CLadder& program, const CLadder& network, CNetworkMaker& random, bool repaint) {
+    static constexpr std::uint8_t CONTACTS[] = {BASIC_RD, BASIC_RD_NOT, BASIC_RDPT, BASIC_RDNT};
+    static constexpr std::uint8_t COILS[] = {BASIC_WRT, BASIC_WRT_NOT, BASIC_SET, BASIC_RST};
+    for (int r = 0; r < network.RowCount(); ++r) {
+        const int row = program.RowCount();
+        program.InsertRow(row, network.GetRow(r));
+        for (int c = 0; repaint && c < LADDER_WIDTH; ++c) {
+            const CLDCell& cell = *network.GetRow(r)->Cell(c);
+            if (!cell.IsContact() && !cell.IsCoil()) {
+                continue;
+            }
+            const std::uint8_t code =
+                cell.IsContact() ? CONTACTS[random.Pick(0, 3)] : COILS[random.Pick(0, 3)];
+            const char letter = cell.IsContact() ? 'R' : 'Y';
+            program.PutElement(
+                row, c,
+                CLDCell(CLDCmd::Basic(code, letter, static_cast<std::uint16_t>(random.Pick(0, 999)),
+                                      static_cast<std::int8_t>(random.Pick(0, 7)))));
+        }
+    }
+}
+
+std::string ShapeOf(const CPicture& picture) {
+    const auto ladder = LadderFromPicture(picture);
+    std::string shape;
+    NetworkShape(*ladder, 0, ladder->RowCount(), shape);
+    return shape;
+}
+
+TEST(NetworkShape, LeavesOutAddressesAndWhichContactOrCoilKindOnly) {
+    const std::string shape = ShapeOf({"A B ... (Y)", "C |D |."});
+    EXPECT_EQ(shape, ShapeOf({"/X7.3 P:R5.1 ... (S:Y9)", "N:F1.0 |E |."}));
+    EXPECT_NE(shape, ShapeOf({"A B ... (Y)", "C D |."}));      // a vertical line
+    EXPECT_NE(shape, ShapeOf({"A - ... (Y)", "C |D |."}));     // wire for a contact
+    EXPECT_NE(shape, ShapeOf({"A B ... (Y)", "C |D |(Y1)"}));  // a coil for a wire
+    EXPECT_NE(ShapeOf({"A [TMR:1] # # # - - (Y)", ". . # # #"}),
+              ShapeOf({"A [TMR:2] # # # - - (Y)", ". . # # #"}));  // a block's constant
+    EXPECT_NE(ShapeOf({"// note", "A ... (Y)"}), ShapeOf({"A ... (Y)", "// note"}));
+}
+
+TEST(NetworkShape, NetworksOfOneShapeGetTheSameErrors) {
+    constexpr int NETWORKS = 3000;
+    CNetworkMaker maker(20261210);
+    auto program = std::make_unique<CLadder>();
+    program->SetName("LEVEL1");
+    for (int n = 0; n < NETWORKS; ++n) {
+        const auto network = maker.Make();
+        AppendNetwork(*program, *network, maker, false);
+        AppendNetwork(*program, *network, maker, true);
+    }
+    CLadderList programs;
+    CLadder& ladder = programs.AddSorted(std::move(program));
+    ASSERT_GT(programs.TotalRows(), 4u * 2048u);  // several chunks on several threads
+
+    CLDCmdList cmds;
+    CErrorList expected;
+    expected.SetProgramName("LEVEL1");
+    CompileLadder(ladder, cmds, expected);
+    std::vector<std::vector<CErrorInfo>> byChunk;
+    std::mutex lock;
+    CompileEachProgram(
+        programs, [&](std::size_t count) { byChunk.resize(count); },
+        [&](const CCompiledChunk& chunk) {
+            std::lock_guard guard(lock);
+            byChunk[chunk.index].assign(chunk.errors.begin(), chunk.errors.end());
+        });
+    std::vector<CErrorInfo> found;
+    for (const auto& errors : byChunk) {
+        found.insert(found.end(), errors.begin(), errors.end());
+    }
+    EXPECT_GT(expected.GetCount(), static_cast<std::size_t>(NETWORKS / 4));
+    EXPECT_EQ(found, std::vector<CErrorInfo>(expected.begin(), expected.end()));
+}
+
+}  // namespace
+}  // namespace varno::test
