@@ -5,10 +5,17 @@
 #include "check/cross_reference.h"
 #include "check/diagnostics.h"
 #include "compiler/compile.h"
+#include "platform/heap_policy.h"
 #include "program_generator.h"
 
 namespace varno {
 namespace {
+
+// Measured with the heap the programs use, which keeps what one run frees for the next.
+const bool HEAP_SET_UP = [] {
+    UseLargeProjectHeap();
+    return true;
+}();
 
 void Generate(CLadderList& programs, benchmark::State& state) {
     bench::GenerateProject(programs, {.seed = 7, .rows = static_cast<int>(state.range(0))});

@@ -5,9 +5,11 @@
 #include "app/shell/app_fonts.h"
 #include "app/shell/app_translation.h"
 #include "app/shell/main_frame.h"
+#include "platform/heap_policy.h"
 #include "platform/string_table.h"
 
 int main(int argc, char** argv) {
+    varno::UseLargeProjectHeap();
     QApplication app(argc, argv);
     QApplication::setOrganizationName("TELMARA");
     QApplication::setApplicationName("VARNO");

@@ -1,0 +1,17 @@
+// How the programs ask the C library to manage the heap.
+//
+// A large project is tens of thousands of small rows, read on several threads, and each
+// compile, check or cross reference of one allocates and frees lists of megabytes. Growing the
+// heaps in large steps saves most of the system calls that growing them row by row makes, and
+// keeping freed blocks for the next run saves touching fresh pages again: each such page costs
+// a fault of several microseconds, and on virtual machines most of a repeated check or cross
+// reference of a large project went into faulting its memory in anew.
+#pragma once
+
+namespace varno {
+
+// Call once at start-up, before any thread is started. Does nothing where the C library has no
+// such settings.
+void UseLargeProjectHeap();
+
+}  // namespace varno
