@@ -163,12 +163,17 @@ void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
     // Programs after one that failed are not reported: their chunks not yet begun are skipped.
     std::atomic<std::size_t> failedProgram{SIZE_MAX};
     auto work = [&] {
+        // One compiler a worker, so that its graph and check keep their room from chunk to
+        // chunk; each chunk's errors move to the chunk when it is done.
+        CErrorList errors;
+        CNetworkCompiler compiler(errors);
         for (std::size_t i = next++; i < chunks.size(); i = next++) {
             CChunk& chunk = chunks[i];
             if (chunk.program > failedProgram) {
                 continue;
             }
-            CNetworkCompiler compiler(chunk.errors);
+            errors.Clear();
+            errors.SetProgramName(chunk.errors.ProgramName());
             // Growing the list step by step would copy it into fresh memory each time; room
             // reserved and never written costs nothing.
             chunk.out.Reserve(static_cast<std::size_t>(chunk.ends.back() - chunk.first) *
@@ -179,6 +184,7 @@ void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
                     compiler.Compile(*chunk.ladder, first, end, chunk.out) && chunk.compiled;
                 first = end;
             }
+            chunk.errors.Append(errors);
             if (!chunk.compiled) {
                 std::size_t failed = failedProgram;
                 while (chunk.program < failed &&
