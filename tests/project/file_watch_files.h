@@ -6,12 +6,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace varno::test {
 
@@ -63,6 +65,18 @@ inline int ThreadCount() {
     for ([[maybe_unused]] const auto& entry :
          std::filesystem::directory_iterator("/proc/self/task")) {
         ++count;
+    }
+    return count;
+}
+
+// The kernel lists a thread until it has finished exiting, a moment after a join has returned:
+// the count, once it reaches `expected` or after a second at most.
+inline int ThreadCountSettlingAt(int expected) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    int count = ThreadCount();
+    while (count != expected && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        count = ThreadCount();
     }
     return count;
 }
