@@ -26,10 +26,6 @@ struct CScan {
 // Each chunk is looked at right after it is compiled, on the thread that compiled it, while
 // its rows are still in the cache.
 CScan ScanPrograms(CLadderList& programs) {
-    std::vector<const CLadder*> ladders;
-    for (const CLadder& ladder : programs) {
-        ladders.push_back(&ladder);
-    }
     CScan scan;
     auto prepare = [&](std::size_t chunks) {
         scan.compiled.resize(chunks);
@@ -46,7 +42,7 @@ CScan ScanPrograms(CLadderList& programs) {
             finding.kind = error.kind;
             scan.compiled[chunk.index].push_back(finding);
         }
-        CollectRuleUses(*ladders[chunk.program], program, static_cast<std::size_t>(chunk.first),
+        CollectRuleUses(chunk.ladder, program, static_cast<std::size_t>(chunk.first),
                         static_cast<std::size_t>(chunk.end), scan.rules[chunk.index],
                         scan.links[chunk.index]);
     });

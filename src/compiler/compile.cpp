@@ -293,7 +293,8 @@ void CompileEachProgram(CLadderList& programs, const std::function<void(std::siz
                 }
                 first = end;
             }
-            compiled(CCompiledChunk{i, chunk.program, chunk.first, chunk.ends.back(), errors});
+            compiled(CCompiledChunk{i, chunk.program, *chunk.ladder, chunk.first, chunk.ends.back(),
+                                    errors});
         }
     };
     RunWorkers(static_cast<unsigned>(std::min<std::size_t>(threads, chunks.size())), work,

@@ -31,6 +31,7 @@ bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& error
 struct CCompiledChunk {
     std::size_t index = 0;  // chunks are numbered in program order, then row order
     std::size_t program = 0;
+    const CLadder& ladder;  // the program
     int first = 0;
     int end = 0;
     const CErrorList& errors;  // this chunk's errors only, named after its program
