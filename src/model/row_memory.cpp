@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <mutex>
 #include <new>
 
@@ -30,9 +31,9 @@ namespace {
 // 5 % more rows into every page.
 constexpr std::size_t BLOCK =
     (sizeof(CLDRow) + alignof(CLDRow) - 1) / alignof(CLDRow) * alignof(CLDRow);
-// A thread's slabs grow from small (a program of a few rows maps little) to large.
-constexpr std::size_t FIRST_SLAB = 64 * 1024;
-constexpr std::size_t LARGEST_SLAB = 1024 * 1024;
+// Every slab is one transparent huge page, mapped in a single fault when the kernel has one to
+// give; a large program's rows then cost a few faults instead of one for every 4 KiB.
+constexpr std::size_t SLAB = 2 * 1024 * 1024;
 
 // Kept inside the free memory itself, so that giving memory back never allocates.
 struct CFreeBlock {
@@ -104,19 +105,30 @@ private:
                 return;
             }
         }
-        void* slab = ::mmap(nullptr, slabSize_, PROT_READ | PROT_WRITE,
-                            MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-        if (slab == MAP_FAILED) {
+        next_ = static_cast<char*>(MapSlab());
+        end_ = next_ + SLAB;
+    }
+
+    // SLAB bytes at a multiple of SLAB, so that the whole slab can be one huge page.
+    static void* MapSlab() {
+        void* mapped =
+            ::mmap(nullptr, 2 * SLAB, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (mapped == MAP_FAILED) {
             throw std::bad_alloc();
         }
-        next_ = static_cast<char*>(slab);
-        end_ = next_ + slabSize_;
-        slabSize_ = std::min(slabSize_ * 2, LARGEST_SLAB);
+        char* const start = static_cast<char*>(mapped);
+        const std::size_t head = (SLAB - reinterpret_cast<std::uintptr_t>(start) % SLAB) % SLAB;
+        if (head != 0) {
+            ::munmap(start, head);
+        }
+        ::munmap(start + head + SLAB, SLAB - head);
+        // Without huge pages the slab just faults page by page.
+        ::madvise(start + head, SLAB, MADV_HUGEPAGE);
+        return start + head;
     }
 
     char* next_ = nullptr;
     char* end_ = nullptr;
-    std::size_t slabSize_ = FIRST_SLAB;
 };
 
 }  // namespace

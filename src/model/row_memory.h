@@ -1,9 +1,10 @@
 // Memory for ladder rows. A large program is tens of thousands of rows, and taking each one's
 // memory from the general heap first-touches its pages one fault at a time, which costs more
-// than reading the rows. Rows are all of one size, so they are cut from slabs whose pages are
-// mapped in one go. Freed blocks are used again first, newest first; after them every thread
-// cuts from a slab of its own, and what is left of it when the thread ends goes to the next
-// thread that needs one. The memory stays with the process.
+// than reading the rows. Rows are all of one size, so they are cut from slabs that are each one
+// transparent huge page, mapped by a single fault where the system has huge pages. Freed blocks
+// are used again first, newest first; after them every thread cuts from a slab of its own, and
+// what is left of it when the thread ends goes to the next thread that needs one. The memory
+// stays with the process.
 #pragma once
 
 #include <cstddef>
