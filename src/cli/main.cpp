@@ -3,11 +3,9 @@
 
 #include "cli/cli.h"
 #include "platform/heap_policy.h"
-#include "platform/mapped_file.h"
 
 int main(int argc, char** argv) {
     varno::UseLargeProjectHeap();
-    varno::AllowMappedReads(true);
     try {
         return varno::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
     } catch (const std::exception& e) {

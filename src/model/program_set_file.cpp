@@ -7,7 +7,6 @@
 #include "model/ladder_list.h"
 #include "model/parallel_row_read.h"
 #include "platform/atomic_file.h"
-#include "platform/mapped_file.h"
 
 namespace varno {
 
@@ -104,11 +103,6 @@ bool ReadProgramSet(CArchive& ar, CLadderList& list) {
 }
 
 bool ReadProgramSet(const std::string& path, CLadderList& list) {
-    if (MappedReadsAllowed()) {
-        if (const std::unique_ptr<CMappedFile> mapped = CMappedFile::Open(path)) {
-            return ReadProgramSetBytes(mapped->Bytes(), list);
-        }
-    }
     std::unique_ptr<CFileArchive> file =
         CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
     if (!file) {

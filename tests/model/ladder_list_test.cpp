@@ -9,7 +9,6 @@
 #include "ladder_builders.h"
 #include "model/address.h"
 #include "model/ladder_file.h"
-#include "platform/mapped_file.h"
 #include "support/hex.h"
 #include "support/temp_dir.h"
 
@@ -300,19 +299,14 @@ TEST_F(ProgramSet, LargeFilesReadAsOneSequentialReadDoes) {
         const bool sequentialRead = ReadProgramSet(ar, sequential);
         CMemWriteArchive b;
         WriteProgramSet(b, sequential);
-        // Read into memory, and mapped as the command-line tool reads it.
-        for (const bool mapped : {false, true}) {
-            AllowMappedReads(mapped);
-            CLadderList fromFile;
-            EXPECT_EQ(ReadProgramSet(Path(), fromFile), sequentialRead) << what << mapped;
-            EXPECT_EQ(Names(fromFile), Names(sequential)) << what << mapped;
-            CMemWriteArchive a;
-            WriteProgramSet(a, fromFile);
-            EXPECT_TRUE(a.Data().size() == b.Data().size() &&
-                        std::equal(a.Data().begin(), a.Data().end(), b.Data().begin()))
-                << what << mapped;
-        }
-        AllowMappedReads(false);
+        CLadderList fromFile;
+        EXPECT_EQ(ReadProgramSet(Path(), fromFile), sequentialRead) << what;
+        EXPECT_EQ(Names(fromFile), Names(sequential)) << what;
+        CMemWriteArchive a;
+        WriteProgramSet(a, fromFile);
+        EXPECT_TRUE(a.Data().size() == b.Data().size() &&
+                    std::equal(a.Data().begin(), a.Data().end(), b.Data().begin()))
+            << what;
         return sequentialRead;
     };
     EXPECT_TRUE(expectSameAsSequential(good, "whole file"));
