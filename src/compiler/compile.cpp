@@ -5,47 +5,18 @@
 #include <cstdint>
 #include <exception>
 #include <mutex>
-#include <string>
 #include <system_error>
 #include <thread>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
-#include "compiler/aov_graph.h"
-#include "compiler/emission_check.h"
-#include "compiler/instruction_emitter.h"
-#include "compiler/network_builder.h"
-#include "compiler/network_shape.h"
+#include "compiler/network_compiler.h"
+#include "compiler/network_memo.h"
 #include "model/ladder.h"
 #include "model/ladder_list.h"
 
 namespace varno {
 
 namespace {
-
-// The working state of one compile pass, reused from network to network.
-class CNetworkCompiler {
-public:
-    explicit CNetworkCompiler(CErrorList& errors) : errors_(errors), graph_(errors) {}
-
-    // Compiles the network of rows first..end-1, appending its instructions.
-    bool Compile(CLadder& ladder, int first, int end, CLDCmdList& out) {
-        graph_.Reset();
-        trace_.clear();
-        const std::size_t start = out.GetCount();
-        // A network whose instructions would compute something other than its drawing is
-        // refused here, even when the walk itself found nothing wrong.
-        return BuildNetwork(graph_, ladder, first, end) && EmitNetwork(graph_, out, &trace_) &&
-               check_.Check(ladder, first, end, out, start, trace_, errors_);
-    }
-
-private:
-    CErrorList& errors_;
-    CAOVGraph graph_;
-    CEmissionCheck check_;
-    std::vector<CEmittedNode> trace_;
-};
 
 // A run of whole networks of one program, compiled on its own.
 struct CChunk {
@@ -65,8 +36,6 @@ constexpr int CHUNK_ROWS = 2048;
 constexpr unsigned MAX_WORKERS = 4;
 // Below this, starting threads costs more than it saves.
 constexpr std::uint64_t PARALLEL_ROWS = 4 * CHUNK_ROWS;
-// Shapes a worker remembers in one pass, which bounds what a project of few repeats costs.
-constexpr std::size_t MAX_SHAPES = 4096;
 // More than most rows compile to; a chunk whose rows need more grows its list.
 constexpr std::size_t INSTRUCTIONS_PER_ROW = 4;
 
@@ -163,10 +132,11 @@ void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
     // Programs after one that failed are not reported: their chunks not yet begun are skipped.
     std::atomic<std::size_t> failedProgram{SIZE_MAX};
     auto work = [&] {
-        // One compiler a worker, so that its graph and check keep their room from chunk to
-        // chunk; each chunk's errors move to the chunk when it is done.
+        // One compiler a worker, so that its graph and check keep their room and the shapes it
+        // has compiled from chunk to chunk; each chunk's errors move to the chunk when it is
+        // done.
         CErrorList errors;
-        CNetworkCompiler compiler(errors);
+        CMemoCompiler compiler(errors);
         for (std::size_t i = next++; i < chunks.size(); i = next++) {
             CChunk& chunk = chunks[i];
             if (chunk.program > failedProgram) {
@@ -174,14 +144,10 @@ void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
             }
             errors.Clear();
             errors.SetProgramName(chunk.errors.ProgramName());
-            // Growing the list step by step would copy it into fresh memory each time; room
-            // reserved and never written costs nothing.
-            chunk.out.Reserve(static_cast<std::size_t>(chunk.ends.back() - chunk.first) *
-                              INSTRUCTIONS_PER_ROW);
             int first = chunk.first;
             for (const int end : chunk.ends) {
                 chunk.compiled =
-                    compiler.Compile(*chunk.ladder, first, end, chunk.out) && chunk.compiled;
+                    compiler.Compile(*chunk.ladder, first, end, &chunk.out) && chunk.compiled;
                 first = end;
             }
             chunk.errors.Append(errors);
@@ -222,6 +188,14 @@ bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& error
     const unsigned threads = WorkerCount(programs);
     PrepareLayouts(programs, threads);
     std::vector<CChunk> chunks = SplitIntoChunks(programs);
+    // Growing a list step by step would copy it into fresh memory each time; room reserved and
+    // never written costs nothing. It is taken here, before the workers start: from the heap of
+    // this thread, which a program may have faulted in ahead (heap_policy.h), where a worker's
+    // own heap would fault it in page by page.
+    for (CChunk& chunk : chunks) {
+        chunk.out.Reserve(static_cast<std::size_t>(chunk.ends.back() - chunk.first) *
+                          INSTRUCTIONS_PER_ROW);
+    }
     CompileChunks(chunks, std::min(threads, static_cast<unsigned>(chunks.size())));
 
     std::size_t total = out.GetCount();
@@ -258,39 +232,15 @@ void CompileEachProgram(CLadderList& programs, const std::function<void(std::siz
     prepare(chunks.size());
     std::atomic<std::size_t> next{0};
     auto work = [&] {
-        // The instructions are only needed while their networks are checked; one list per
-        // worker, emptied for each network, keeps that memory warm.
-        CLDCmdList scratch;
-        scratch.Reserve(CHUNK_ROWS * INSTRUCTIONS_PER_ROW);
         CErrorList errors;
-        CNetworkCompiler compiler(errors);
-        // Networks of one shape get the same errors (network_shape.h), and ladders repeat a
-        // few shapes over and over: each worker compiles a shape once and repeats its errors,
-        // as offsets from the network's first row, for the networks that share it.
-        std::unordered_map<std::string, std::vector<std::pair<int, int>>> seen;
-        std::string shape;
+        CMemoCompiler compiler(errors);
         for (std::size_t i = next++; i < chunks.size(); i = next++) {
             const CChunk& chunk = chunks[i];
             errors.Clear();
             errors.SetProgramName(chunk.ladder->Name());
             int first = chunk.first;
             for (const int end : chunk.ends) {
-                NetworkShape(*chunk.ladder, first, end, shape);
-                if (const auto known = seen.find(shape); known != seen.end()) {
-                    for (const auto& [offset, kind] : known->second) {
-                        errors.Add(first + offset, kind);
-                    }
-                } else {
-                    const std::size_t before = errors.GetCount();
-                    scratch.Clear();
-                    compiler.Compile(*chunk.ladder, first, end, scratch);
-                    if (seen.size() < MAX_SHAPES) {
-                        auto& found = seen[shape];
-                        for (std::size_t e = before; e < errors.GetCount(); ++e) {
-                            found.emplace_back(errors[e].row - first, errors[e].kind);
-                        }
-                    }
-                }
+                compiler.Compile(*chunk.ladder, first, end, nullptr);
                 first = end;
             }
             compiled(CCompiledChunk{i, chunk.program, *chunk.ladder, chunk.first, chunk.ends.back(),

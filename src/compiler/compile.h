@@ -24,7 +24,9 @@ class CLadderList;
 bool CompileLadder(CLadder& ladder, CLDCmdList& out, CErrorList& errors);
 
 // Compiles the programs in list order into one instruction list, naming each program in the
-// error list before it is compiled; stops after the first program that fails.
+// error list before it is compiled; stops after the first program that fails. A large list is
+// compiled in chunks on several threads, each network shape once a thread (network_memo.h);
+// the list and errors are those of one pass with CompileLadder.
 bool CompileLadderList(CLadderList& programs, CLDCmdList& out, CErrorList& errors);
 
 // A run of whole networks that has just been compiled: rows [first, end) of a program.
@@ -41,9 +43,8 @@ struct CCompiledChunk {
 // what the compiler finds rather than for the instructions, which are dropped. The networks are
 // shared out in chunks over the cores; `prepare` learns how many chunks there are before any is
 // compiled, and `compiled` is called for each chunk on the thread that compiled it, while its
-// rows are still at hand. Different chunks may be reported at the same time. Networks of one
-// shape (network_shape.h) are compiled once on each thread, the others given the same errors at
-// the same rows relative to their first.
+// rows are still at hand. Different chunks may be reported at the same time. Each network
+// shape is compiled once a thread (network_memo.h).
 void CompileEachProgram(CLadderList& programs, const std::function<void(std::size_t)>& prepare,
                         const std::function<void(const CCompiledChunk&)>& compiled);
 

@@ -210,9 +210,9 @@ bool CEmitter::EmitChain(CAOVNode* target) {
             orAllowed = false;
         }
         if (trace_ != nullptr) {
-            trace_->push_back({out_.GetCount(), n->row, n->column});
+            trace_->push_back({out_.GetCount(), n->row, n->column, mode});
         }
-        EmitNode(*n, mode, out_);
+        EmitElement(*n->cell, mode, out_);
         mode = EMIT_AND;
     }
     CloseBranches(target, orAllowed);
@@ -297,8 +297,7 @@ std::uint8_t ContactCode(std::uint8_t cellCode, int mode) {
     }
 }
 
-void EmitNode(const CAOVNode& node, int mode, CLDCmdList& out) {
-    const CLDCell& cell = *node.cell;
+void EmitElement(const CLDCell& cell, int mode, CLDCmdList& out) {
     CLDCmd cmd = cell.Element();
     cmd.vline = 0;
     if (cmd.kind == LDCMD_BASIC) {

@@ -18,13 +18,15 @@ std::uint8_t ContactCode(std::uint8_t cellCode, int mode);
 
 // The instructions of one element: a basic instruction, or a functional head followed by its
 // operand records.
-void EmitNode(const CAOVNode& node, int mode, CLDCmdList& out);
+void EmitElement(const CLDCell& cell, int mode, CLDCmdList& out);
 
-// The cell an element instruction came from: out[index] is its first instruction.
+// The cell an element instruction came from, and the mode it was emitted in: out[index] is its
+// first instruction.
 struct CEmittedNode {
     std::size_t index;
     int row;
     int column;
+    int mode;
 };
 
 // Appends the instructions of the network in the graph. Returns false after recording an

@@ -1,9 +1,12 @@
-// A network's errors depend on its shape alone, so the check compiles each shape once. Random
-// networks, each followed by a copy with other contact and coil kinds on other addresses, must
-// get exactly the errors a compile of every network gives.
+// What compiling a network gives depends on its shape and its elements' own cells alone, so the
+// check and the compile of large lists compile each shape once. Random networks, each followed
+// by a copy with other contact and coil kinds on other addresses and blocks on other operand
+// addresses, must get exactly the errors and instructions a compile of every network gives.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <mutex>
+#include <vector>
 
 #include "compiler/compile.h"
 #include "compiler/network_shape.h"
@@ -15,17 +18,27 @@
 namespace varno::test {
 namespace {
 
-// Appends the network's rows to the program; with `repaint`, each contact and coil becomes
-// another kind of its sort on another address.
+// Appends the network's rows to the program, each block's operand an address; with `repaint`,
+// each contact and coil becomes another kind of its sort on another address, and each block
+// operand another address.
 void AppendNetwork(CLadder& program, const CLadder& network, CNetworkMaker& random, bool repaint) {
     static constexpr std::uint8_t CONTACTS[] = {BASIC_RD, BASIC_RD_NOT, BASIC_RDPT, BASIC_RDNT};
     static constexpr std::uint8_t COILS[] = {BASIC_WRT, BASIC_WRT_NOT, BASIC_SET, BASIC_RST};
     for (int r = 0; r < network.RowCount(); ++r) {
         const int row = program.RowCount();
         program.InsertRow(row, network.GetRow(r));
-        for (int c = 0; repaint && c < LADDER_WIDTH; ++c) {
+        for (int c = 0; c < LADDER_WIDTH; ++c) {
             const CLDCell& cell = *network.GetRow(r)->Cell(c);
-            if (!cell.IsContact() && !cell.IsCoil()) {
+            if (cell.IsFunc() && !cell.Operands().empty()) {
+                std::vector<CLDCmd> operands(cell.Operands().begin(), cell.Operands().end());
+                for (CLDCmd& operand : operands) {
+                    const int number = repaint ? random.Pick(0, 999) : operand.Constant();
+                    operand.code = LDOPD_ADDR;
+                    operand.SetAddress(LDADDR{'D', 0, static_cast<std::uint16_t>(number)});
+                }
+                program.GetRow(row)->Cell(c)->SetOperands(operands);
+            }
+            if (!repaint || (!cell.IsContact() && !cell.IsCoil())) {
                 continue;
             }
             const std::uint8_t code =
@@ -57,9 +70,10 @@ TEST(NetworkShape, LeavesOutAddressesAndWhichContactOrCoilKindOnly) {
     EXPECT_NE(ShapeOf({"// note", "A ... (Y)"}), ShapeOf({"A ... (Y)", "// note"}));
 }
 
-TEST(NetworkShape, NetworksOfOneShapeGetTheSameErrors) {
-    constexpr int NETWORKS = 3000;
-    CNetworkMaker maker(20261210);
+constexpr int NETWORKS = 3000;
+
+// Random networks, each followed by a repainted copy: several chunks' worth, for several threads.
+CLadderList RepeatedShapes(CNetworkMaker& maker) {
     auto program = std::make_unique<CLadder>();
     program->SetName("LEVEL1");
     for (int n = 0; n < NETWORKS; ++n) {
@@ -68,7 +82,14 @@ TEST(NetworkShape, NetworksOfOneShapeGetTheSameErrors) {
         AppendNetwork(*program, *network, maker, true);
     }
     CLadderList programs;
-    CLadder& ladder = programs.AddSorted(std::move(program));
+    programs.AddSorted(std::move(program));
+    return programs;
+}
+
+TEST(NetworkShape, NetworksOfOneShapeGetTheSameErrors) {
+    CNetworkMaker maker(20261210);
+    CLadderList programs = RepeatedShapes(maker);
+    CLadder& ladder = *programs.begin();
     ASSERT_GT(programs.TotalRows(), 4u * 2048u);  // several chunks on several threads
 
     CLDCmdList cmds;
@@ -89,6 +110,28 @@ TEST(NetworkShape, NetworksOfOneShapeGetTheSameErrors) {
     }
     EXPECT_GT(expected.GetCount(), static_cast<std::size_t>(NETWORKS / 4));
     EXPECT_EQ(found, std::vector<CErrorInfo>(expected.begin(), expected.end()));
+}
+
+TEST(NetworkShape, NetworksOfOneShapeCompileToTheirOwnInstructions) {
+    for (const std::uint32_t seed : {20261211u, 7u}) {
+        CNetworkMaker maker(seed);
+        CLadderList programs = RepeatedShapes(maker);
+        CLDCmdList expected;
+        CErrorList expectedErrors;
+        expectedErrors.SetProgramName("LEVEL1");
+        CompileLadder(*programs.begin(), expected, expectedErrors);
+
+        CLDCmdList found;
+        CErrorList foundErrors;
+        CompileLadderList(programs, found, foundErrors);
+        ASSERT_EQ(found.GetCount(), expected.GetCount()) << seed;
+        for (std::size_t i = 0; i < found.GetCount(); ++i) {
+            ASSERT_EQ(std::memcmp(&found[i], &expected[i], sizeof(CLDCmd)), 0)
+                << seed << " instruction " << i;
+        }
+        EXPECT_EQ(std::vector<CErrorInfo>(foundErrors.begin(), foundErrors.end()),
+                  std::vector<CErrorInfo>(expectedErrors.begin(), expectedErrors.end()));
+    }
 }
 
 }  // namespace
