@@ -1,12 +1,9 @@
 #include "compiler/instruction_file.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
-#include <functional>
+#include <string>
 #include <string_view>
-#include <thread>
-#include <vector>
 
 #include "model/catalog.h"
 #include "platform/atomic_file.h"
@@ -31,66 +28,94 @@ std::string_view FileMnemonic(const CLDCmd& cmd) {
     return " ";
 }
 
-// The digits of a value as "%0*d" prints them: a minus sign, then at least minDigits digits.
-void AppendDecimal(std::string& text, std::int64_t value, int minDigits) {
-    char digits[24];
+// Writes the digits of a value as "%0*d" prints them, a minus sign, then at least minDigits
+// digits, at `at`; returns the end. Room for MAX_DECIMAL bytes.
+constexpr std::size_t MAX_DECIMAL = 21;
+char* PutDecimal(char* at, std::int64_t value, int minDigits) {
+    char digits[20];
     int count = 0;
-    const bool negative = value < 0;
     std::uint64_t magnitude =
-        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     do {
         digits[count++] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
-    if (negative) {
-        text += '-';
+    if (value < 0) {
+        *at++ = '-';
         --minDigits;
     }
     for (int i = count; i < minDigits; ++i) {
-        text += '0';
+        *at++ = '0';
     }
     while (count > 0) {
-        text += digits[--count];
+        *at++ = digits[--count];
     }
+    return at;
 }
 
-// FormatAddress without its temporaries: only the letter can change case, as the rest are
-// digits and a dot.
-void AppendAddress(std::string& text, const LDADDR& addr, bool withBit) {
+// FormatAddress written in place: only the letter can change case, as the rest are digits and
+// a dot. Room for a letter, a number, a dot and a bit.
+constexpr std::size_t MAX_ADDRESS = 2 + 2 * MAX_DECIMAL;
+char* PutAddress(char* at, const LDADDR& addr, bool withBit) {
     if (addr.letter == 0) {
-        return;
+        return at;
     }
     const char letter = static_cast<char>(addr.letter);
-    text += letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
-    AppendDecimal(text, addr.number, 4);
-    if (withBit && addr.bit >= 0) {
-        text += '.';
-        AppendDecimal(text, addr.bit, 1);
+    *at++ = letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+    // Nearly every address has a four-digit number and a one-digit bit.
+    if (addr.number < 10000) {
+        const std::uint16_t high = addr.number / 100;
+        const std::uint16_t low = addr.number % 100;
+        *at++ = static_cast<char>('0' + high / 10);
+        *at++ = static_cast<char>('0' + high % 10);
+        *at++ = static_cast<char>('0' + low / 10);
+        *at++ = static_cast<char>('0' + low % 10);
+    } else {
+        at = PutDecimal(at, addr.number, 4);
     }
+    if (withBit && addr.bit >= 0) {
+        *at++ = '.';
+        at = addr.bit < 10 ? (*at = static_cast<char>('0' + addr.bit), at + 1)
+                           : PutDecimal(at, addr.bit, 1);
+    }
+    return at;
 }
 
-void AppendInstructionLine(std::string& text, const CLDCmd& cmd) {
-    const std::string_view mnemonic = FileMnemonic(cmd);
-    text += mnemonic;
+// The most a line takes besides its mnemonic: blanks up to the operand column, the operand
+// and the line end.
+constexpr std::size_t MAX_LINE_REST = MNEMONIC_WIDTH + MAX_ADDRESS + 2;
+
+char* PutInstructionLine(char* at, const CLDCmd& cmd, std::string_view mnemonic) {
+    at = std::copy(mnemonic.begin(), mnemonic.end(), at);
     if (mnemonic.size() < MNEMONIC_WIDTH) {
-        text.append(MNEMONIC_WIDTH - mnemonic.size(), ' ');
+        at = std::fill_n(at, MNEMONIC_WIDTH - mnemonic.size(), ' ');
     }
     if (cmd.kind == LDCMD_BASIC) {
         if (cmd.code != BASIC_NONE && cmd.code != BASIC_AND_STK && cmd.code != BASIC_OR_STK) {
-            AppendAddress(text, cmd.Address(), true);
+            at = PutAddress(at, cmd.Address(), true);
         }
     } else if (cmd.kind == LDCMD_OPERAND) {
         if (cmd.code == LDOPD_ADDR) {
-            AppendAddress(text, cmd.Address(), false);
+            at = PutAddress(at, cmd.Address(), false);
         } else {
-            AppendDecimal(text, cmd.Constant(), 1);
+            at = PutDecimal(at, cmd.Constant(), 1);
         }
     }
+    return at;
 }
 
-// The rung separator split around its one number, so that a rung costs two appends; an edition
+// Room for `most` bytes in `text` from `at` on: text.data() + at.
+char* Room(std::string& text, std::size_t at, std::size_t most) {
+    if (text.size() - at < most) {
+        text.resize(std::max(2 * text.size(), at + most));
+    }
+    return text.data() + at;
+}
+
+// The rung separator split around its one number, so that a rung costs two copies; an edition
 // whose text is not of that shape is formatted line by line.
-struct CSeparator {
+class CSeparator {
+public:
     explicit CSeparator(const std::string& format) : format_(format) {
         const std::size_t percent = format.find('%');
         split_ = percent != std::string::npos && format.compare(percent, 2, "%d") == 0 &&
@@ -100,14 +125,18 @@ struct CSeparator {
             suffix_ = std::string_view(format).substr(percent + 2);
         }
     }
-    void Append(std::string& text, int rung) const {
+    // Writes the separator of the rung into `text` at `at`; returns where it ends.
+    std::size_t Put(std::string& text, std::size_t at, int rung) const {
         if (!split_) {
-            text += Format(format_.c_str(), rung);
-            return;
+            const std::string line = Format(format_.c_str(), rung);
+            std::copy(line.begin(), line.end(), Room(text, at, line.size()));
+            return at + line.size();
         }
-        text += prefix_;
-        AppendDecimal(text, rung, 1);
-        text += suffix_;
+        char* end = Room(text, at, prefix_.size() + MAX_DECIMAL + suffix_.size());
+        end = std::copy(prefix_.begin(), prefix_.end(), end);
+        end = PutDecimal(end, rung, 1);
+        end = std::copy(suffix_.begin(), suffix_.end(), end);
+        return static_cast<std::size_t>(end - text.data());
     }
 
 private:
@@ -120,8 +149,10 @@ private:
 }  // namespace
 
 std::string InstructionLine(const CLDCmd& cmd) {
-    std::string line;
-    AppendInstructionLine(line, cmd);
+    const std::string_view mnemonic = FileMnemonic(cmd);
+    std::string line(mnemonic.size() + MAX_LINE_REST, '\0');
+    line.resize(
+        static_cast<std::size_t>(PutInstructionLine(line.data(), cmd, mnemonic) - line.data()));
     return line;
 }
 
@@ -135,101 +166,51 @@ bool StartsRung(const CLDCmd& cmd) {
 
 namespace {
 
-// Appends the text of cmds[begin, end), whose rungs are numbered on from rungsBefore.
-void AppendListPiece(std::string& text, const CLDCmdList& cmds, std::size_t begin, std::size_t end,
-                     int rungsBefore) {
+// Writes the text of cmds[begin, end) at the start of `room`, which grows when it has to; the
+// rungs are numbered on from `rungs`, which ends at the last one. Returns the text's size.
+std::size_t PutListPiece(std::string& room, const CLDCmdList& cmds, std::size_t begin,
+                         std::size_t end, int& rungs) {
     const CSeparator separator(LoadString(IDS_RUNG_SEPARATOR));
     // An instruction line is about 20 bytes and a rung's separator about 40, one to every few
-    // lines. The estimate errs high: growing the text would copy all of it into fresh memory,
-    // while room never written costs nothing.
+    // lines: room for that is made ahead, and lines are written in place.
     constexpr std::size_t BYTES_PER_INSTRUCTION = 48;
-    text.reserve(text.size() + (end - begin) * BYTES_PER_INSTRUCTION);
-    int rung = rungsBefore;
+    room.resize(std::max(room.size(), (end - begin) * BYTES_PER_INSTRUCTION));
+    std::size_t at = 0;
     for (std::size_t i = begin; i < end; ++i) {
         const CLDCmd& cmd = cmds[i];
         if (StartsRung(cmd)) {
-            separator.Append(text, ++rung);
+            at = separator.Put(room, at, ++rungs);
         }
-        AppendInstructionLine(text, cmd);
-        text += "\r\n";
+        const std::string_view mnemonic = FileMnemonic(cmd);
+        char* line = Room(room, at, mnemonic.size() + MAX_LINE_REST);
+        line = PutInstructionLine(line, cmd, mnemonic);
+        *line++ = '\r';
+        *line++ = '\n';
+        at = static_cast<std::size_t>(line - room.data());
     }
-}
-
-int RungsIn(const CLDCmdList& cmds, std::size_t begin, std::size_t end) {
-    int rungs = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        rungs += StartsRung(cmds[i]) ? 1 : 0;
-    }
-    return rungs;
-}
-
-// Long lists are formatted in pieces on several threads; short ones in one.
-constexpr std::size_t PIECE_INSTRUCTIONS = 32768;
-constexpr std::size_t MAX_PIECES = 4;
-
-// The file's bytes in consecutive pieces.
-std::vector<std::string> ListPieces(const CLDCmdList& cmds) {
-    const std::size_t count =
-        std::clamp<std::size_t>(std::min<std::size_t>(cmds.GetCount() / PIECE_INSTRUCTIONS,
-                                                      std::thread::hardware_concurrency()),
-                                1, MAX_PIECES);
-    std::vector<std::string> pieces(count);
-    std::vector<std::jthread> threads;
-    std::size_t begin = 0;
-    int rungsBefore = 0;
-    for (std::size_t p = 0; p < count; ++p) {
-        const std::size_t end =
-            p + 1 == count ? cmds.GetCount() : cmds.GetCount() / count * (p + 1);
-        if (p + 1 == count) {
-            AppendListPiece(pieces[p], cmds, begin, end, rungsBefore);
-            break;
-        }
-        threads.emplace_back([&cmds, &piece = pieces[p], begin, end, rungsBefore] {
-            AppendListPiece(piece, cmds, begin, end, rungsBefore);
-        });
-        rungsBefore += RungsIn(cmds, begin, end);
-        begin = end;
-    }
-    return pieces;
+    return at;
 }
 
 }  // namespace
 
 std::string InstructionListText(const CLDCmdList& cmds) {
     std::string text;
-    for (const std::string& piece : ListPieces(cmds)) {
-        text += piece;
-    }
+    int rungs = 0;
+    text.resize(PutListPiece(text, cmds, 0, cmds.GetCount(), rungs));
     return text;
 }
 
 void WriteInstructionList(const std::string& path, const CLDCmdList& cmds) {
-    // The file is formatted block by block into two buffers used in turn: another thread
-    // formats the next block while this one writes the last, so the text never has to be held
-    // whole in fresh memory.
+    // Formatted and written block by block through one buffer, so that the text is never held
+    // whole.
     constexpr std::size_t BLOCK_INSTRUCTIONS = 8192;
-    const std::size_t count = cmds.GetCount();
-    const std::size_t blocks =
-        std::max<std::size_t>(1, (count + BLOCK_INSTRUCTIONS - 1) / BLOCK_INSTRUCTIONS);
-    auto format = [&cmds, count](std::string& text, std::size_t block, int rungsBefore) {
-        text.clear();
-        const std::size_t begin = block * BLOCK_INSTRUCTIONS;
-        AppendListPiece(text, cmds, begin, std::min(begin + BLOCK_INSTRUCTIONS, count),
-                        rungsBefore);
-    };
     SaveFileAtomically(path, [&](CArchive& ar) {
-        std::array<std::string, 2> buffers;
-        format(buffers[0], 0, 0);
-        int rungsBefore = 0;
-        for (std::size_t block = 0; block < blocks; ++block) {
-            const std::size_t begin = block * BLOCK_INSTRUCTIONS;
-            rungsBefore += RungsIn(cmds, begin, std::min(begin + BLOCK_INSTRUCTIONS, count));
-            std::jthread next;
-            if (block + 1 < blocks) {
-                next = std::jthread(format, std::ref(buffers[(block + 1) % 2]), block + 1,
-                                    rungsBefore);
-            }
-            ar.WriteBytes(buffers[block % 2]);
+        std::string room;
+        int rungs = 0;
+        for (std::size_t begin = 0; begin < cmds.GetCount(); begin += BLOCK_INSTRUCTIONS) {
+            const std::size_t size = PutListPiece(
+                room, cmds, begin, std::min(begin + BLOCK_INSTRUCTIONS, cmds.GetCount()), rungs);
+            ar.Write(room.data(), size);
         }
     });
 }
