@@ -9,7 +9,7 @@
 #include "platform/string_table.h"
 
 int main(int argc, char** argv) {
-    varno::UseLargeProjectHeap();
+    varno::UseLargeProjectHeap(varno::HeapRun::Repeatedly);
     QApplication app(argc, argv);
     QApplication::setOrganizationName("TELMARA");
     QApplication::setApplicationName("VARNO");

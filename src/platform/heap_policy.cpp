@@ -62,7 +62,7 @@ void GrowHeapInHugePages() {
 
 }  // namespace
 
-void UseLargeProjectHeap() {
+void UseLargeProjectHeap(HeapRun run) {
     constexpr int HEAP_GROWTH = 64 << 20;
     // The largest block the heap may serve; larger ones are mapped and unmapped on their own.
     constexpr int LARGEST_HEAP_BLOCK = 32 << 20;
@@ -70,12 +70,15 @@ void UseLargeProjectHeap() {
     mallopt(M_TOP_PAD, HEAP_GROWTH);
     mallopt(M_MMAP_THRESHOLD, LARGEST_HEAP_BLOCK);
     mallopt(M_TRIM_THRESHOLD, KEPT_FREE);
+    if (run == HeapRun::Once) {
+        mallopt(M_ARENA_MAX, 1);
+    }
     GrowHeapInHugePages();
 }
 
 #else
 
-void UseLargeProjectHeap() {}
+void UseLargeProjectHeap(HeapRun) {}
 
 #endif
 

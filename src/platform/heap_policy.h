@@ -12,8 +12,15 @@
 
 namespace varno {
 
+// How long a program runs: a command does its work once and ends; the editor runs on and does
+// the same work again and again.
+enum class HeapRun { Once, Repeatedly };
+
 // Call once at start-up, before any thread is started. Does nothing where the C library has no
-// such settings.
-void UseLargeProjectHeap();
+// such settings. A program that runs once also has its worker threads take their memory from
+// the heap faulted in ahead, instead of from heaps of their own that fault it in page by page;
+// one that runs on keeps a heap for each thread, warm from one run to the next, so that its
+// threads never wait for one another's allocations.
+void UseLargeProjectHeap(HeapRun run);
 
 }  // namespace varno

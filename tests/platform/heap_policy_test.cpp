@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace varno {
 namespace {
@@ -52,20 +53,26 @@ bool InHugePageMapping(const void* address) {
     return false;
 }
 
-TEST(HeapPolicyDeathTest, BlocksTakenAfterStartUpLieOnHugePages) {
+TEST(HeapPolicyDeathTest, BlocksTakenAfterStartUpLieOnHugePagesOnEveryThread) {
     if (SANITIZED || !HugePagesOnRequest()) {
         GTEST_SKIP() << "no huge pages on request, or a sanitizer's own heap";
     }
     // In a child process: the policy changes the heap for the rest of the process.
     EXPECT_EXIT(
         {
-            UseLargeProjectHeap();
-            // More than any block freed before: it comes from the top of the heap.
-            void* block = std::malloc(1 << 20);
-            std::memset(block, 1, 1 << 20);
-            const bool huge = InHugePageMapping(block);
-            std::free(block);
-            std::_Exit(huge ? 0 : 1);
+            UseLargeProjectHeap(HeapRun::Once);
+            // More than any block freed before: it comes from the top of the heap, also for
+            // a worker thread, which takes from the same heap in a program that runs once.
+            auto takeBlock = [] {
+                void* block = std::malloc(1 << 20);
+                std::memset(block, 1, 1 << 20);
+                const bool huge = InHugePageMapping(block);
+                std::free(block);
+                return huge;
+            };
+            bool onWorker = false;
+            std::thread([&] { onWorker = takeBlock(); }).join();
+            std::_Exit(takeBlock() && onWorker ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
