@@ -20,8 +20,8 @@ struct CScanResult {
 class CNetworkBuilder {
 public:
     CNetworkBuilder(CAOVGraph& graph, CLadder& ladder, int first, int end)
-        : graph_(graph), ladder_(ladder), first_(first), end_(end) {
-        rows_.reserve(static_cast<std::size_t>(end - first + 1));
+        : graph_(graph), ladder_(ladder), first_(first), end_(end), rows_(ThreadRows()) {
+        rows_.clear();
         for (int r = first; r <= end; ++r) {
             rows_.push_back(ladder.GetRow(r));
         }
@@ -52,8 +52,14 @@ private:
     int first_;
     int end_;
     // Rows first_..end_ (the row after the network too, whose vertical lines join nothing but
-    // are looked at), looked up once: the walks below ask for cells many times per cell.
-    std::vector<CLDRow*> rows_;
+    // are looked at), looked up once: the walks below ask for cells many times per cell. The
+    // list is the thread's, kept from network to network.
+    std::vector<CLDRow*>& rows_;
+
+    static std::vector<CLDRow*>& ThreadRows() {
+        thread_local std::vector<CLDRow*> rows;
+        return rows;
+    }
 };
 
 CLDCell* CNetworkBuilder::CellAt(int row, int column) const {

@@ -16,8 +16,9 @@ bool CMemoCompiler::Compile(CLadder& ladder, int first, int end, CLDCmdList* out
     NetworkShape(ladder, first, end, shape_);
     const auto known = known_.find(shape_);
     if (known != known_.end() && (out == nullptr || Replay(known->second, ladder, first, *out))) {
-        for (const auto& [offset, kind] : known->second.errors) {
-            errors_.Add(first + offset, kind);
+        const CRun errors = known->second.errors;
+        for (std::size_t e = errors.first; e < errors.first + errors.count; ++e) {
+            errors_.Add(first + errorRows_[e].first, errorRows_[e].second);
         }
         return known->second.compiled;
     }
@@ -35,16 +36,19 @@ bool CMemoCompiler::Compile(CLadder& ladder, int first, int end, CLDCmdList* out
 }
 
 bool CMemoCompiler::Replay(const CKnownShape& known, const CLadder& ladder, int first,
-                           CLDCmdList& out) {
+                           CLDCmdList& out) const {
     if (!known.withCode) {
         return false;
     }
     std::vector<CLDCmd>& items = out.Items();
     const std::size_t start = items.size();
+    const auto code = code_.begin() + static_cast<std::ptrdiff_t>(known.code.first);
     std::size_t from = 0;
-    for (const CElement& element : known.elements) {
-        items.insert(items.end(), known.code.begin() + static_cast<std::ptrdiff_t>(from),
-                     known.code.begin() + static_cast<std::ptrdiff_t>(element.index));
+    for (std::size_t e = known.elements.first; e < known.elements.first + known.elements.count;
+         ++e) {
+        const CElement& element = elements_[e];
+        items.insert(items.end(), code + static_cast<std::ptrdiff_t>(from),
+                     code + static_cast<std::ptrdiff_t>(element.index));
         EmitElement(*ladder.GetRow(first + element.row)->Cell(element.column), element.mode, out);
         from = element.index + element.count;
         if (items.size() - start != from) {
@@ -52,8 +56,8 @@ bool CMemoCompiler::Replay(const CKnownShape& known, const CLadder& ladder, int 
             return false;
         }
     }
-    items.insert(items.end(), known.code.begin() + static_cast<std::ptrdiff_t>(from),
-                 known.code.end());
+    items.insert(items.end(), code + static_cast<std::ptrdiff_t>(from),
+                 code + static_cast<std::ptrdiff_t>(known.code.count));
     return true;
 }
 
@@ -61,23 +65,28 @@ void CMemoCompiler::Remember(int first, const CLDCmdList* out, std::size_t start
                              std::size_t errorsFrom, bool compiled) {
     CKnownShape& known = known_[shape_];
     known.compiled = compiled;
+    known.errors.first = errorRows_.size();
     for (std::size_t e = errorsFrom; e < errors_.GetCount(); ++e) {
-        known.errors.emplace_back(errors_[e].row - first, errors_[e].kind);
+        errorRows_.emplace_back(errors_[e].row - first, errors_[e].kind);
     }
+    known.errors.count = errorRows_.size() - known.errors.first;
     if (out == nullptr) {
         return;
     }
     known.withCode = true;
-    known.code.assign(out->begin() + static_cast<std::ptrdiff_t>(start), out->end());
+    known.code = {code_.size(), out->GetCount() - start};
+    code_.insert(code_.end(), out->begin() + static_cast<std::ptrdiff_t>(start), out->end());
+    known.elements.first = elements_.size();
     for (const CEmittedNode& node : compiler_.Trace()) {
         // A head's operand records follow it.
         std::size_t end = node.index + 1;
         while (end < out->GetCount() && (*out)[end].kind == LDCMD_OPERAND) {
             ++end;
         }
-        known.elements.push_back(
+        elements_.push_back(
             {node.index - start, end - node.index, node.row - first, node.column, node.mode});
     }
+    known.elements.count = elements_.size() - known.elements.first;
 }
 
 }  // namespace varno

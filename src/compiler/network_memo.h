@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -34,25 +35,37 @@ private:
         int column;
         int mode;
     };
+    // A run of one of the lists below.
+    struct CRun {
+        std::size_t first = 0;
+        std::size_t count = 0;
+    };
     struct CKnownShape {
         bool compiled = false;
-        std::vector<std::pair<int, int>> errors;  // row from the network's first, kind
+        CRun errors;
         // Kept only by a compile for instructions.
         bool withCode = false;
-        std::vector<CLDCmd> code;
-        std::vector<CElement> elements;
+        CRun code;
+        CRun elements;
     };
 
     // Appends the shape's instructions for the network at `first`; false, with nothing
     // appended, when they were not kept or an element's cell gives another number of them.
-    static bool Replay(const CKnownShape& known, const CLadder& ladder, int first, CLDCmdList& out);
+    bool Replay(const CKnownShape& known, const CLadder& ladder, int first, CLDCmdList& out) const;
     void Remember(int first, const CLDCmdList* out, std::size_t start, std::size_t errorsFrom,
                   bool compiled);
 
     CErrorList& errors_;
     CNetworkCompiler compiler_;
-    std::unordered_map<std::string, CKnownShape> known_;
-    std::string shape_;
+    // What the shapes give, in lists of their own, and the table of shapes in memory of its
+    // own that is only given back as a whole: compilers run side by side, and thousands of
+    // small blocks each from the common heap would have them wait for one another.
+    std::vector<CLDCmd> code_;
+    std::vector<CElement> elements_;
+    std::vector<std::pair<int, int>> errorRows_;  // row from the network's first, kind
+    std::pmr::monotonic_buffer_resource tableMemory_;
+    std::pmr::unordered_map<std::pmr::string, CKnownShape> known_{&tableMemory_};
+    std::pmr::string shape_;
     CLDCmdList scratch_;
 };
 

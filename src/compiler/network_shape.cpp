@@ -22,7 +22,7 @@ bool AnyVLine(const CLDRow& row) {
     return false;
 }
 
-void AppendRecord(std::string& shape, const CLDCmd& record) {
+void AppendRecord(std::pmr::string& shape, const CLDCmd& record) {
     char bytes[sizeof(CLDCmd)];
     std::memcpy(bytes, &record, sizeof bytes);
     shape.append(bytes, sizeof bytes);
@@ -30,7 +30,7 @@ void AppendRecord(std::string& shape, const CLDCmd& record) {
 
 }  // namespace
 
-void NetworkShape(const CLadder& ladder, int first, int end, std::string& shape) {
+void NetworkShape(const CLadder& ladder, int first, int end, std::pmr::string& shape) {
     shape.clear();
     for (int r = first; r < end; ++r) {
         const CLDRow* row = ladder.GetRow(r);

@@ -11,6 +11,7 @@
 // after the network (a vertical line on it), that row's kinds and lines belong to the shape.
 #pragma once
 
+#include <memory_resource>
 #include <string>
 
 namespace varno {
@@ -18,6 +19,6 @@ namespace varno {
 class CLadder;
 
 // Replaces `shape` by the shape of rows [first, end).
-void NetworkShape(const CLadder& ladder, int first, int end, std::string& shape);
+void NetworkShape(const CLadder& ladder, int first, int end, std::pmr::string& shape);
 
 }  // namespace varno

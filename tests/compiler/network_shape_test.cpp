@@ -52,15 +52,15 @@ void AppendNetwork(CLadder& program, const CLadder& network, CNetworkMaker& rand
     }
 }
 
-std::string ShapeOf(const CPicture& picture) {
+std::pmr::string ShapeOf(const CPicture& picture) {
     const auto ladder = LadderFromPicture(picture);
-    std::string shape;
+    std::pmr::string shape;
     NetworkShape(*ladder, 0, ladder->RowCount(), shape);
     return shape;
 }
 
 TEST(NetworkShape, LeavesOutAddressesAndWhichContactOrCoilKindOnly) {
-    const std::string shape = ShapeOf({"A B ... (Y)", "C |D |."});
+    const std::pmr::string shape = ShapeOf({"A B ... (Y)", "C |D |."});
     EXPECT_EQ(shape, ShapeOf({"/X7.3 P:R5.1 ... (S:Y9)", "N:F1.0 |E |."}));
     EXPECT_NE(shape, ShapeOf({"A B ... (Y)", "C D |."}));      // a vertical line
     EXPECT_NE(shape, ShapeOf({"A - ... (Y)", "C |D |."}));     // wire for a contact
