@@ -10,6 +10,7 @@
 // left edge joining this row to the row above.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -22,7 +23,8 @@
 namespace varno {
 
 // A head's operand records, owned and deep-copied; one pointer wide in the many cells that are
-// not heads, which keeps long programs compact.
+// not heads, which keeps long programs compact. The records are one block behind that pointer,
+// after a record whose operand field counts them: reading a large program makes thousands.
 class COperandArray {
 public:
     COperandArray() = default;
@@ -35,26 +37,32 @@ public:
     COperandArray& operator=(COperandArray&&) noexcept = default;
 
     std::span<const CLDCmd> Span() const {
-        return records_ ? std::span<const CLDCmd>(*records_) : std::span<const CLDCmd>();
+        return records_ ? std::span<const CLDCmd>(records_.get() + 1, size())
+                        : std::span<const CLDCmd>();
     }
-    std::size_t size() const { return records_ ? records_->size() : 0; }
+    std::size_t size() const { return records_ ? records_[0].operand : 0; }
     bool empty() const { return size() == 0; }
-    CLDCmd& operator[](std::size_t index) { return (*records_)[index]; }
-    const CLDCmd& operator[](std::size_t index) const { return (*records_)[index]; }
+    CLDCmd& operator[](std::size_t index) { return records_[index + 1]; }
+    const CLDCmd& operator[](std::size_t index) const { return records_[index + 1]; }
     // Copies the records (none: the array is freed).
-    void Assign(std::span<const CLDCmd> records) {
-        records_ = records.empty()
-                       ? nullptr
-                       : std::make_unique<std::vector<CLDCmd>>(records.begin(), records.end());
-    }
+    void Assign(std::span<const CLDCmd> records) { records_ = Make(records); }
     void Clear() { records_.reset(); }
 
 private:
-    static std::unique_ptr<std::vector<CLDCmd>> Clone(const COperandArray& other) {
-        return other.records_ ? std::make_unique<std::vector<CLDCmd>>(*other.records_) : nullptr;
+    static std::unique_ptr<CLDCmd[]> Make(std::span<const CLDCmd> records) {
+        if (records.empty()) {
+            return nullptr;
+        }
+        auto block = std::make_unique<CLDCmd[]>(records.size() + 1);
+        block[0].operand = static_cast<std::uint32_t>(records.size());
+        std::copy(records.begin(), records.end(), block.get() + 1);
+        return block;
+    }
+    static std::unique_ptr<CLDCmd[]> Clone(const COperandArray& other) {
+        return Make(other.Span());
     }
 
-    std::unique_ptr<std::vector<CLDCmd>> records_;
+    std::unique_ptr<CLDCmd[]> records_;
 };
 
 // A number that changes whenever anything that decides the shape of a ladder may have changed

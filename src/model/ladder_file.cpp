@@ -148,7 +148,9 @@ bool ReadCellOperands(CArchive& ar, CLDCell& cell) {
         records.resize(had + count);
         return ar.ReadExact(records.data() + had, count * sizeof(CLDCmd));
     };
-    std::vector<CLDCmd> records;
+    // The thread's own list, kept from block to block: a large program has thousands.
+    thread_local std::vector<CLDCmd> records;
+    records.clear();
     if (!readRecords(records, catalogCount)) {
         return false;
     }
