@@ -155,30 +155,21 @@ void WriteLadderSection(CArchive& ar, const CLadderList& programs) {
         tables.WriteValue(static_cast<std::uint16_t>(program.RowCount()));
         tables.WriteValue(PROGRAM_ENTRY_VALUE);
     }
-    // Each row's length is worked out without writing it (a row the file cannot hold is
-    // written as nothing), so the rows can follow the tables in pieces of reused memory instead
-    // of all being held at once.
+    // Each row is written once, into memory, which gives its length for the table in front of
+    // the rows (a row the file cannot hold is written as nothing).
+    constexpr std::size_t BYTES_PER_ROW = 48;
+    CMemWriteArchive rowBytes(BYTES_PER_ROW * rows);
     for (const CLadder& program : programs) {
         for (const CLDRow& row : program) {
-            const std::uint64_t size = RowFitsFile(row) ? RowRecordSize(row) : 0;
-            tables.WriteValue(static_cast<std::uint16_t>(size));
+            const std::size_t before = rowBytes.Data().size();
+            WriteRow(rowBytes, row);
+            tables.WriteValue(static_cast<std::uint16_t>(rowBytes.Data().size() - before));
             tables.WriteValue(static_cast<std::uint8_t>(row.DisplayHeight()));
             tables.WriteValue(static_cast<std::uint8_t>(RowIndexExtent(row)));
         }
     }
     ar.Write(tables.Data().data(), tables.Data().size());
-    constexpr std::size_t PIECE_BYTES = 64 * 1024;
-    CMemWriteArchive piece(PIECE_BYTES);
-    for (const CLadder& program : programs) {
-        for (const CLDRow& row : program) {
-            WriteRow(piece, row);
-            if (piece.Data().size() >= PIECE_BYTES) {
-                ar.Write(piece.Data().data(), piece.Data().size());
-                piece.Clear();
-            }
-        }
-    }
-    ar.Write(piece.Data().data(), piece.Data().size());
+    ar.Write(rowBytes.Data().data(), rowBytes.Data().size());
 }
 
 void WriteTargetFile(CArchive& ar, const CLDCmdList& linked,
