@@ -7,7 +7,7 @@
 // first one's element was emitted in.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <memory_resource>
 #include <string>
 #include <unordered_map>
