@@ -127,6 +127,21 @@ void RunWorkers(unsigned workers, Work work, Stop stop) {
     }
 }
 
+// Compiles every network of the chunk, appending to `out` when given; false when any failed.
+// The chunk's errors go to `errors`, cleared first and named after the chunk's program.
+bool CompileNetworks(CMemoCompiler& compiler, CErrorList& errors, const CChunk& chunk,
+                     CLDCmdList* out) {
+    errors.Clear();
+    errors.SetProgramName(chunk.ladder->Name());
+    bool compiled = true;
+    int first = chunk.first;
+    for (const int end : chunk.ends) {
+        compiled = compiler.Compile(*chunk.ladder, first, end, out) && compiled;
+        first = end;
+    }
+    return compiled;
+}
+
 void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
     std::atomic<std::size_t> next{0};
     // Programs after one that failed are not reported: their chunks not yet begun are skipped.
@@ -142,14 +157,7 @@ void CompileChunks(std::vector<CChunk>& chunks, unsigned workers) {
             if (chunk.program > failedProgram) {
                 continue;
             }
-            errors.Clear();
-            errors.SetProgramName(chunk.errors.ProgramName());
-            int first = chunk.first;
-            for (const int end : chunk.ends) {
-                chunk.compiled =
-                    compiler.Compile(*chunk.ladder, first, end, &chunk.out) && chunk.compiled;
-                first = end;
-            }
+            chunk.compiled = CompileNetworks(compiler, errors, chunk, &chunk.out);
             chunk.errors.Append(errors);
             if (!chunk.compiled) {
                 std::size_t failed = failedProgram;
@@ -236,13 +244,7 @@ void CompileEachProgram(CLadderList& programs, const std::function<void(std::siz
         CMemoCompiler compiler(errors);
         for (std::size_t i = next++; i < chunks.size(); i = next++) {
             const CChunk& chunk = chunks[i];
-            errors.Clear();
-            errors.SetProgramName(chunk.ladder->Name());
-            int first = chunk.first;
-            for (const int end : chunk.ends) {
-                compiler.Compile(*chunk.ladder, first, end, nullptr);
-                first = end;
-            }
+            CompileNetworks(compiler, errors, chunk, nullptr);
             compiled(CCompiledChunk{i, chunk.program, *chunk.ladder, chunk.first, chunk.ends.back(),
                                     errors});
         }

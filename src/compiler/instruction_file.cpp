@@ -75,8 +75,11 @@ char* PutAddress(char* at, const LDADDR& addr, bool withBit) {
     }
     if (withBit && addr.bit >= 0) {
         *at++ = '.';
-        at = addr.bit < 10 ? (*at = static_cast<char>('0' + addr.bit), at + 1)
-                           : PutDecimal(at, addr.bit, 1);
+        if (addr.bit < 10) {
+            *at++ = static_cast<char>('0' + addr.bit);
+        } else {
+            at = PutDecimal(at, addr.bit, 1);
+        }
     }
     return at;
 }
