@@ -20,11 +20,21 @@ unsigned char AsciiUpper(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // One iconv conversion; on a sequence it cannot convert, skips `skip(in)` input bytes and
-// appends `replacement`.
+// appends `replacement`. ASCII reads the same in both code pages, and most texts converted are
+// paths and messages that hold nothing else: those skip iconv, which otherwise loads its
+// conversion module on first use.
 template <class Skip>
 std::string Convert(const char* to, const char* from, std::string_view input,
                     std::string_view replacement, Skip skip) {
+    if (IsAscii(input)) {
+        return std::string(input);
+    }
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);

@@ -18,6 +18,14 @@ TEST(CodePage, ConvertsBetweenGbkAndUtf8) {
     EXPECT_EQ(GbkToUtf8(FromHex("D6 D0 CE C4 20 58 31")), "中文 X1");
     EXPECT_EQ(GbkToUtf8(TRAIL_A), "乤");
     EXPECT_EQ(Utf8ToGbk(""), "");
+    // Every ASCII byte, the zero byte too, is itself in both code pages.
+    std::string ascii;
+    for (int c = 0; c < 0x80; ++c) {
+        ascii.push_back(static_cast<char>(c));
+    }
+    EXPECT_EQ(GbkToUtf8(ascii), ascii);
+    EXPECT_EQ(Utf8ToGbk(ascii), ascii);
+    EXPECT_EQ(ToHex(Utf8ToGbk(ascii + "中")), ToHex(ascii + FromHex("D6 D0")));
 }
 
 TEST(CodePage, UnconvertibleTextIsReplacedNotDropped) {
