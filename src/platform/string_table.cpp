@@ -1,6 +1,5 @@
 #include "platform/string_table.h"
 
-#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <stdexcept>
@@ -26,18 +25,26 @@ constexpr Entry ENTRIES[] = {
 
 std::atomic<Lang> g_lang{Lang::English};
 
-const std::unordered_map<unsigned, std::array<std::string, 2>>& Table() {
-    static const auto table = [] {
-        std::unordered_map<unsigned, std::array<std::string, 2>> t;
-        for (const Entry& e : ENTRIES) {
-            if (!t.emplace(e.number, std::array{Utf8ToGbk(e.english), Utf8ToGbk(e.chinese)})
-                     .second) {
-                throw std::logic_error("string number used twice: " + std::to_string(e.number));
-            }
+using CTable = std::unordered_map<unsigned, std::string>;
+
+CTable BuildTable(const char* Entry::*text) {
+    CTable t;
+    for (const Entry& e : ENTRIES) {
+        if (!t.emplace(e.number, Utf8ToGbk(e.*text)).second) {
+            throw std::logic_error("string number used twice: " + std::to_string(e.number));
         }
-        return t;
-    }();
-    return table;
+    }
+    return t;
+}
+
+// Each edition's texts are converted when first asked for: a run mostly needs one of them.
+const CTable& Table(Lang lang) {
+    if (lang == Lang::English) {
+        static const CTable english = BuildTable(&Entry::english);
+        return english;
+    }
+    static const CTable chinese = BuildTable(&Entry::chinese);
+    return chinese;
 }
 
 }  // namespace
@@ -75,12 +82,12 @@ const std::string& LoadString(StrId id) {
 }
 
 const std::string& LoadString(StrId id, Lang lang) {
-    const auto& table = Table();
+    const CTable& table = Table(lang);
     auto it = table.find(id);
     if (it == table.end()) {
         throw std::out_of_range("no string " + std::to_string(id));
     }
-    return it->second[lang == Lang::English ? 0 : 1];
+    return it->second;
 }
 
 }  // namespace varno
