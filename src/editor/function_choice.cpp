@@ -25,9 +25,8 @@ std::string FuncChoiceDescription(int category, int position) {
     if (category < 0 || category >= CATEGORY_COUNT) {
         return std::string();
     }
-    const CFuncDescriptor* descriptor =
-        FuncDescriptor(FuncChoiceNumber(category, position < 0 ? 0 : position));
-    return descriptor != nullptr ? descriptor->description : LoadString(IDS_UNDEFINED_FUNCTION);
+    const CFuncTexts* texts = FuncTexts(FuncChoiceNumber(category, position < 0 ? 0 : position));
+    return texts != nullptr ? texts->description : LoadString(IDS_UNDEFINED_FUNCTION);
 }
 
 }  // namespace varno

@@ -45,8 +45,8 @@ std::string COperandTable::IndexText(std::size_t row) const {
 
 std::string COperandTable::DefineText(std::size_t row) const {
     if (row < static_cast<std::size_t>(catalogCount_)) {
-        const CFuncDescriptor* d = FuncDescriptor(number_);
-        return d != nullptr && row < d->operandHints.size() ? d->operandHints[row] : std::string();
+        const CFuncTexts* t = FuncTexts(number_);
+        return t != nullptr && row < t->operandHints.size() ? t->operandHints[row] : std::string();
     }
     return Format(LoadString(IDS_TABLE_ITEM).c_str(),
                   static_cast<int>(row - static_cast<std::size_t>(catalogCount_)));

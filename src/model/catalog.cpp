@@ -24,7 +24,6 @@ CCatalog BuildCatalog() {
     const auto hints = catalog_data::OperandHints();
     for (const auto& f : catalog_data::Functions()) {
         CFuncDescriptor d;
-        d.description = Utf8ToGbk(f.description);
         d.width = f.width;
         d.height = f.height;
         d.output = f.output;
@@ -33,13 +32,9 @@ CCatalog BuildCatalog() {
                 d.inputNames.emplace_back(input);
             }
         }
-        for (std::uint8_t key : f.hints) {
-            if (key != 0) {
-                d.operandHints.push_back(Utf8ToGbk(hints[key - 1]));
-            }
-        }
         d.inputCount = static_cast<std::uint8_t>(d.inputNames.size());
-        d.operandCount = static_cast<std::uint8_t>(d.operandHints.size());
+        d.operandCount = static_cast<std::uint8_t>(std::count_if(
+            f.hints.begin(), f.hints.end(), [](std::uint8_t key) { return key != 0; }));
         c.descriptors[f.number] = std::move(d);
     }
     const auto categories = catalog_data::Categories();
@@ -62,6 +57,21 @@ CCatalog BuildCatalog() {
 const CCatalog& TheCatalog() {
     static const CCatalog catalog = BuildCatalog();
     return catalog;
+}
+
+std::array<std::optional<CFuncTexts>, FUNC_SLOT_COUNT> BuildTexts() {
+    std::array<std::optional<CFuncTexts>, FUNC_SLOT_COUNT> texts;
+    const auto hints = catalog_data::OperandHints();
+    for (const auto& f : catalog_data::Functions()) {
+        CFuncTexts& t = texts[f.number].emplace();
+        t.description = Utf8ToGbk(f.description);
+        for (std::uint8_t key : f.hints) {
+            if (key != 0) {
+                t.operandHints.push_back(Utf8ToGbk(hints[key - 1]));
+            }
+        }
+    }
+    return texts;
 }
 
 // Names only, so that building the categories can look members up by name.
@@ -103,6 +113,15 @@ const CFuncDescriptor* FuncDescriptor(int number) {
     }
     const auto& d = TheCatalog().descriptors[number];
     return d ? &*d : nullptr;
+}
+
+const CFuncTexts* FuncTexts(int number) {
+    if (number < 0 || number >= FUNC_SLOT_COUNT) {
+        return nullptr;
+    }
+    static const auto texts = BuildTexts();
+    const auto& t = texts[number];
+    return t ? &*t : nullptr;
 }
 
 int FuncOperandCount(int number) {

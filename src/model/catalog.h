@@ -92,13 +92,18 @@ enum FuncNumber : std::uint8_t {
 inline constexpr int FUNC_SLOT_COUNT = 74;  // numbers 0..73
 
 struct CFuncDescriptor {
-    std::string description;  // GBK
     std::uint8_t width;
     std::uint8_t height;
     std::uint8_t operandCount;
     std::uint8_t inputCount;
     std::uint8_t output;
-    std::vector<std::string> inputNames;    // head row first
+    std::vector<std::string> inputNames;  // head row first
+};
+
+// What the editor shows of an instruction. Kept apart from the descriptors and made on first
+// use: only dialogs need them, and converting them costs more than building the rest.
+struct CFuncTexts {
+    std::string description;                // GBK
     std::vector<std::string> operandHints;  // GBK, one per operand
 };
 
@@ -113,6 +118,8 @@ inline constexpr std::string_view COIL_SYMBOLS[] = {"-( )-", "-(/)-", "-(S)-", "
 
 std::optional<std::string_view> FuncName(int number);
 const CFuncDescriptor* FuncDescriptor(int number);
+// Null where FuncDescriptor is null.
+const CFuncTexts* FuncTexts(int number);
 int FuncOperandCount(int number);
 int FuncInputCount(int number);
 int FuncOutputCount(int number);

@@ -23,7 +23,7 @@ TEST(OperandTable, ShowsOneRowPerOperandWithItsMeaning) {
     ASSERT_EQ(tmr.RowCount(), 1u);
     EXPECT_EQ(tmr.Text(0), "");
     EXPECT_EQ(tmr.IndexText(0), "0");
-    EXPECT_EQ(tmr.DefineText(0), FuncDescriptor(FUNC_TMR)->operandHints[0]);
+    EXPECT_EQ(tmr.DefineText(0), FuncTexts(FUNC_TMR)->operandHints[0]);
 
     COperandTable movb(FUNC_MOVB);
     const std::vector<CLDCmd> ops = {Addr('R', 5, 3), Const(12)};

@@ -20,7 +20,7 @@ TEST(FunctionChoice, APreselectedInstructionIsFoundInAll) {
     const int position = FuncChoicePosition(FUNC_TMR);
     ASSERT_GE(position, 0);
     EXPECT_EQ(FuncChoiceNumber(0, position), FUNC_TMR);
-    EXPECT_EQ(FuncChoiceDescription(0, position), FuncDescriptor(FUNC_TMR)->description);
+    EXPECT_EQ(FuncChoiceDescription(0, position), FuncTexts(FUNC_TMR)->description);
     // Numbers the catalog has no instruction for are not in "All".
     EXPECT_EQ(FuncChoicePosition(0), -1);
     EXPECT_EQ(FuncChoicePosition(4), -1);
@@ -35,8 +35,8 @@ TEST(FunctionChoice, NothingSelectedAnswersZeroAndDescribesTheFirstInstruction) 
     EXPECT_EQ(FuncChoiceNumber(timer, 0), FUNC_TMR);
     EXPECT_EQ(FuncChoiceNumber(timer, 1), FUNC_TMRB);
     EXPECT_EQ(FuncChoiceNumber(timer, 2), 0);
-    EXPECT_EQ(FuncChoiceDescription(timer, -1), FuncDescriptor(FUNC_TMR)->description);
-    EXPECT_EQ(FuncChoiceDescription(timer, 1), FuncDescriptor(FUNC_TMRB)->description);
+    EXPECT_EQ(FuncChoiceDescription(timer, -1), FuncTexts(FUNC_TMR)->description);
+    EXPECT_EQ(FuncChoiceDescription(timer, 1), FuncTexts(FUNC_TMRB)->description);
 }
 
 TEST(FunctionChoice, PositionsOutsideTheCatalogAreNoChoice) {

@@ -59,6 +59,10 @@ TEST(Catalog, EmptySlotsAndRange) {
     for (int n = 0; n < FUNC_SLOT_COUNT; ++n) {
         used += FuncName(n).has_value();
         EXPECT_EQ(FuncName(n).has_value(), FuncDescriptor(n) != nullptr) << n;
+        EXPECT_EQ(FuncTexts(n) != nullptr, FuncDescriptor(n) != nullptr) << n;
+        if (FuncTexts(n) != nullptr) {
+            EXPECT_EQ(FuncTexts(n)->operandHints.size(), FuncDescriptor(n)->operandCount) << n;
+        }
     }
     EXPECT_EQ(used, 44);
 }
@@ -67,26 +71,25 @@ TEST(Catalog, DescriptorFields) {
     const CFuncDescriptor* ctr = FuncDescriptor(FUNC_CTR);
     ASSERT_NE(ctr, nullptr);
     EXPECT_EQ(*FuncName(FUNC_CTR), "CTR");
-    EXPECT_EQ(GbkToUtf8(ctr->description), "计数器");
+    EXPECT_EQ(GbkToUtf8(FuncTexts(FUNC_CTR)->description), "计数器");
     EXPECT_EQ(ctr->width, 4);
     EXPECT_EQ(ctr->height, 5);
     EXPECT_EQ(ctr->inputCount, 4);
     EXPECT_EQ(ctr->output, 1);
     EXPECT_EQ(ctr->inputNames, (std::vector<std::string>{"CN0", "UPDOWN", "RST", "ACT"}));
     ASSERT_EQ(ctr->operandCount, 1);
-    EXPECT_EQ(GbkToUtf8(ctr->operandHints[0]), "计数器号(如:0003)");
+    EXPECT_EQ(GbkToUtf8(FuncTexts(FUNC_CTR)->operandHints[0]), "计数器号(如:0003)");
 
     const CFuncDescriptor* rotb = FuncDescriptor(FUNC_ROTB);
     EXPECT_EQ(rotb->height, 6);
     EXPECT_EQ(rotb->inputNames.back(), "ACT");
     ASSERT_EQ(rotb->operandCount, 5);
-    EXPECT_EQ(GbkToUtf8(rotb->operandHints[3]), "目标位置地址");
+    EXPECT_EQ(GbkToUtf8(FuncTexts(FUNC_ROTB)->operandHints[3]), "目标位置地址");
 
-    const CFuncDescriptor* codb = FuncDescriptor(FUNC_CODB);
-    EXPECT_EQ(GbkToUtf8(codb->operandHints[1]), "数据表大小");
-    EXPECT_EQ(GbkToUtf8(FuncDescriptor(FUNC_AXCTL)->description), "PLC轴控制");
-    EXPECT_EQ(GbkToUtf8(FuncDescriptor(FUNC_XMOVB)->operandHints[4]), "表内存储地址号");
-    EXPECT_EQ(GbkToUtf8(FuncDescriptor(FUNC_JMPB)->operandHints[0]), "标号指定(如:L0010)");
+    EXPECT_EQ(GbkToUtf8(FuncTexts(FUNC_CODB)->operandHints[1]), "数据表大小");
+    EXPECT_EQ(GbkToUtf8(FuncTexts(FUNC_AXCTL)->description), "PLC轴控制");
+    EXPECT_EQ(GbkToUtf8(FuncTexts(FUNC_XMOVB)->operandHints[4]), "表内存储地址号");
+    EXPECT_EQ(GbkToUtf8(FuncTexts(FUNC_JMPB)->operandHints[0]), "标号指定(如:L0010)");
 
     EXPECT_EQ(FuncOperandCount(FUNC_MOVE), 4);
     EXPECT_EQ(FuncInputCount(FUNC_XMOVB), 3);

@@ -176,17 +176,17 @@ private slots:
         QCOMPARE(dialog.FunctionList()->count(), int(Category(0).members.size()));
         QCOMPARE(dialog.FunctionList()->selectedItems().size(), 1);
         QCOMPARE(dialog.FunctionList()->selectedItems().first()->text(), QString("TMR"));
-        QCOMPARE(dialog.Description()->text(), FromGbk(FuncDescriptor(FUNC_TMR)->description));
+        QCOMPARE(dialog.Description()->text(), FromGbk(FuncTexts(FUNC_TMR)->description));
         QCOMPARE(dialog.Number(), int(FUNC_TMR));
 
         ClickRow(dialog.CategoryList(), CategoryRow(IDS_CATEGORY_TIMER));
         QCOMPARE(Texts(dialog.FunctionList()), QStringList({"TMR", "TMRB"}));
         QVERIFY(dialog.FunctionList()->selectedItems().isEmpty());
-        QCOMPARE(dialog.Description()->text(), FromGbk(FuncDescriptor(FUNC_TMR)->description));
+        QCOMPARE(dialog.Description()->text(), FromGbk(FuncTexts(FUNC_TMR)->description));
         QCOMPARE(dialog.Number(), 0);
 
         ClickRow(dialog.FunctionList(), 1);
-        QCOMPARE(dialog.Description()->text(), FromGbk(FuncDescriptor(FUNC_TMRB)->description));
+        QCOMPARE(dialog.Description()->text(), FromGbk(FuncTexts(FUNC_TMRB)->description));
         ClickOk(&dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Number(), int(FUNC_TMRB));
@@ -200,7 +200,7 @@ private slots:
         QVERIFY(dialog.FunctionList()->selectedItems().isEmpty());
         QCOMPARE(dialog.Number(), 0);
         const int first = Category(0).members[0];
-        QCOMPARE(dialog.Description()->text(), FromGbk(FuncDescriptor(first)->description));
+        QCOMPARE(dialog.Description()->text(), FromGbk(FuncTexts(first)->description));
         // OK with nothing selected answers 0; a double click chooses and closes.
         DoubleClick(dialog.FunctionList()->viewport(),
                     dialog.FunctionList()->visualItemRect(dialog.FunctionList()->item(2)).center());

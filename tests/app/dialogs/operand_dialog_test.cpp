@@ -54,7 +54,7 @@ private slots:
         QVERIFY(dialog.List()->horizontalHeader()->stretchLastSection());
         QCOMPARE(Cell(dialog, 0, 0), QString("0"));
         QCOMPARE(Cell(dialog, 0, 1), QString());
-        QCOMPARE(Cell(dialog, 0, 2), FromGbk(FuncDescriptor(FUNC_TMR)->operandHints[0]));
+        QCOMPARE(Cell(dialog, 0, 2), FromGbk(FuncTexts(FUNC_TMR)->operandHints[0]));
 
         // Only Data edits; the operand goes in upper case and OK hands it over parsed.
         QTest::mouseClick(dialog.List()->viewport(), Qt::LeftButton, {},
