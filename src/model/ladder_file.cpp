@@ -243,29 +243,52 @@ bool RowFitsFile(const CLDRow& row) {
     return !row.IsComment() || (TextFits(row.Comment(1)) && TextFits(row.Comment(2)));
 }
 
-bool WriteRow(CArchive& ar, const CLDRow& row) {
+bool AppendRow(std::vector<std::uint8_t>& out, const CLDRow& row) {
     if (!RowFitsFile(row)) {
         return false;
     }
+    const std::size_t at = out.size();
     CRowHeader header;
     if (row.IsComment()) {
         const std::string& text1 = row.Comment(1);
         const std::string& text2 = row.Comment(2);
         header.tag = ROW_TAG_COMMENT;
         header.value = static_cast<std::uint32_t>(text2.size() << 16 | text1.size());
-        ar.WriteValue(header);
-        ar.WriteBytes(text1);
-        ar.WriteBytes(text2);
+        out.resize(at + sizeof header + text1.size() + text2.size());
+        std::uint8_t* put = out.data() + at;
+        std::memcpy(put, &header, sizeof header);
+        std::memcpy(put + sizeof header, text1.data(), text1.size());
+        std::memcpy(put + sizeof header + text1.size(), text2.data(), text2.size());
         return true;
     }
     const CCellRecords records = CellRecords(row);
+    const std::uint64_t operands = OperandRecordCount(row);
     header.tag = ROW_TAG_ELEMENTS;
-    header.value = static_cast<std::uint32_t>(records.count + OperandRecordCount(row));
-    ar.WriteValue(header);
-    ar.Write(records.Span().data(), records.Span().size_bytes());
+    header.value = static_cast<std::uint32_t>(records.count + operands);
+    out.resize(at + sizeof header + sizeof(CLDCmd) * (records.count + operands));
+    std::uint8_t* put = out.data() + at;
+    std::memcpy(put, &header, sizeof header);
+    put += sizeof header;
+    std::memcpy(put, records.Span().data(), records.Span().size_bytes());
+    put += records.Span().size_bytes();
     for (int c = 0; c < LADDER_WIDTH; ++c) {
-        WriteCellOperands(ar, *row.Cell(c));
+        const std::span<const CLDCmd> ops = row.Cell(c)->Operands();
+        if (!ops.empty()) {
+            std::memcpy(put, ops.data(), ops.size_bytes());
+            put += ops.size_bytes();
+        }
     }
+    return true;
+}
+
+bool WriteRow(CArchive& ar, const CLDRow& row) {
+    // The thread's own buffer, kept from row to row: a program is written row by row.
+    thread_local std::vector<std::uint8_t> bytes;
+    bytes.clear();
+    if (!AppendRow(bytes, row)) {
+        return false;
+    }
+    ar.Write(bytes.data(), bytes.size());
     return true;
 }
 

@@ -34,6 +34,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/ladder.h"
 #include "platform/archive.h"
@@ -71,6 +72,8 @@ std::unique_ptr<CLDRow> ReadCommentRow(CArchive& ar, std::uint32_t value);
 bool RowFitsFile(const CLDRow& row);
 // Writes a row; false, with nothing written, when !RowFitsFile(row).
 bool WriteRow(CArchive& ar, const CLDRow& row);
+// The same bytes appended to out.
+bool AppendRow(std::vector<std::uint8_t>& out, const CLDRow& row);
 // Bytes the row takes in a file.
 std::uint64_t RowRecordSize(const CLDRow& row);
 
