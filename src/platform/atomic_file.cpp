@@ -134,8 +134,12 @@ CAtomicFile::~CAtomicFile() {
     }
 }
 
-void CAtomicFile::Commit() {
+void CAtomicFile::Finish() {
     archive_->Close();
+}
+
+void CAtomicFile::Commit() {
+    Finish();
     if (std::rename(tempPath_.c_str(), path_.c_str()) != 0) {
         throw CFileException(path_, std::strerror(errno));
     }

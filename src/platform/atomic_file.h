@@ -24,6 +24,9 @@ public:
     CAtomicFile& operator=(const CAtomicFile&) = delete;
 
     CArchive& Archive() { return *archive_; }
+    // Forces the bytes to disk and closes the temporary file, so that Commit only has to put
+    // it in place; throws CFileException on failure.
+    void Finish();
     // Puts the new file in place of the old one and removes temporary files of killed saves of
     // the same file; throws CFileException on failure.
     void Commit();

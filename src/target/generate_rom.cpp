@@ -9,6 +9,7 @@
 #include "project/project_paths.h"
 #include "project/varno_app.h"
 #include "target/linker.h"
+#include "target/rom_ahead.h"
 #include "target/target_reader.h"
 #include "target/target_writer.h"
 
@@ -52,6 +53,7 @@ bool ReadParamFile(const std::string& path, std::optional<std::string>& bytes, s
 
 CRomOutcome RunGenerateRom(const CRomBuild& build, IOutput& output, IMessageService& messages) {
     output.ClearOutput();
+    CRomAhead ahead(*build.comments, build.compiledCommentPath, *build.programs);
     CLDCmdList cmds;
     CErrorList errors;
     const bool compiled = build.ownLadder != nullptr
@@ -67,9 +69,10 @@ CRomOutcome RunGenerateRom(const CRomBuild& build, IOutput& output, IMessageServ
         return Failure(RomResult::LinkFailed, {}, output, messages);
     }
 
-    std::vector<std::string> refusals = TargetFileRefusals(cmds, *build.programs, *build.versions);
-    if (std::optional<std::string> comments = CompiledCommentsRefusal(*build.comments)) {
-        refusals.push_back(std::move(*comments));
+    const CLadderImage& ladder = ahead.Ladder();
+    std::vector<std::string> refusals = TargetFileRefusals(cmds, ladder, *build.versions);
+    if (const std::optional<std::string>& comments = ahead.CommentRefusal()) {
+        refusals.push_back(*comments);
     }
     if (!refusals.empty()) {
         return Failure(RomResult::DoesNotFit, refusals, output, messages);
@@ -80,12 +83,10 @@ CRomOutcome RunGenerateRom(const CRomBuild& build, IOutput& output, IMessageServ
         return Failure(RomResult::FileError, {why}, output, messages);
     }
 
-    const std::vector<std::uint8_t> comments = CompiledCommentBytes(*build.comments);
     try {
-        SaveFileAtomically(build.compiledCommentPath,
-                           [&](CArchive& ar) { ar.Write(comments.data(), comments.size()); });
+        ahead.CommitCommentFile();
         SaveFileAtomically(build.targetPath, [&](CArchive& ar) {
-            WriteTargetFile(ar, cmds, paramFile, comments, *build.versions, *build.programs);
+            WriteTargetFile(ar, cmds, paramFile, ahead.CommentBytes(), *build.versions, ladder);
         });
     } catch (const CFileException& e) {
         return Failure(

@@ -49,7 +49,9 @@ struct CRomOutcome {
 // all programs; then "ROM file has generated!" and the output file, and the exclamation beep.
 // Any failure writes its reason and "Generate ROM file error!" and sounds the error beep.
 // Both files replace their old versions only once complete: a failed run leaves them as they
-// were, and nothing is written when the project cannot be compiled, linked or does not fit.
+// were, and neither changes when the project cannot be compiled, linked or does not fit. (plc.pro
+// and the ladder image are made while the programs compile, rom_ahead.h; a failure in writing
+// plc.pro is reported in the place above.)
 CRomOutcome RunGenerateRom(const CRomBuild& build, IOutput& output, IMessageService& messages);
 
 // The run for the open project: its programs, comments and version information, its parameter

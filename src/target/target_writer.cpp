@@ -32,46 +32,61 @@ bool VersionHasZero(const CVersionArray& versions) {
     return false;
 }
 
-// The first row of the programs that does not fit, as an output line.
-std::optional<std::string> RowRefusal(const CLadderList& programs) {
-    for (const CLadder& program : programs) {
-        int index = 0;
-        for (const CLDRow& row : program) {
-            const char* name = program.Name().c_str();
-            // A text that reads back shorter; overlong texts fail the length check below.
-            if (row.Comment(1).find('\0') != std::string::npos ||
-                row.Comment(2).find('\0') != std::string::npos) {
-                return Format(LoadString(IDS_TARGET_ROW_ZERO_BYTE).c_str(), name, index);
-            }
-            if (const std::uint64_t size = RowRecordSize(row); size > TARGET_MAX_ROW_BYTES) {
-                return Format(LoadString(IDS_TARGET_ROW_TOO_LONG).c_str(), name, index,
-                              static_cast<unsigned long long>(size));
-            }
-            if (const int high = std::max(row.DisplayHeight(), RowIndexExtent(row));
-                high > TARGET_MAX_ROW_HEIGHT) {
-                return Format(LoadString(IDS_TARGET_ROW_TOO_HIGH).c_str(), name, index, high);
-            }
-            ++index;
-        }
+// Why the row cannot go into a target file, as an output line; nullopt when it fits. size is
+// the row's record length, high the larger of its display height and index extent.
+std::optional<std::string> RowRefusal(const CLadder& program, int index, const CLDRow& row,
+                                      std::uint64_t size, int high) {
+    const char* name = program.Name().c_str();
+    // A text that reads back shorter; overlong texts fail the length check below.
+    if (row.Comment(1).find('\0') != std::string::npos ||
+        row.Comment(2).find('\0') != std::string::npos) {
+        return Format(LoadString(IDS_TARGET_ROW_ZERO_BYTE).c_str(), name, index);
+    }
+    if (size > TARGET_MAX_ROW_BYTES) {
+        return Format(LoadString(IDS_TARGET_ROW_TOO_LONG).c_str(), name, index,
+                      static_cast<unsigned long long>(size));
+    }
+    if (high > TARGET_MAX_ROW_HEIGHT) {
+        return Format(LoadString(IDS_TARGET_ROW_TOO_HIGH).c_str(), name, index, high);
     }
     return std::nullopt;
 }
 
+void WriteLadderSectionHeader(CArchive& ar, std::uint16_t rows, std::uint16_t count) {
+    const std::uint32_t start = TARGET_LADDER_HEADER_SIZE + TARGET_PROGRAM_ENTRY_SIZE * count +
+                                TARGET_ROW_ENTRY_SIZE * std::uint32_t{rows};
+    std::array<std::uint8_t, TARGET_LADDER_HEADER_SIZE> header{};
+    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&header[at], &v, 2); };
+    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&header[at], &v, 4); };
+    std::memcpy(header.data(), LAD_TAG, 4);
+    put16(4, TARGET_LADDER_HEADER_SIZE);
+    put16(6, TARGET_VERSION);
+    put32(8, start);
+    put32(12, start);
+    put16(16, rows);
+    put16(18, LADDER_WIDTH);
+    put16(20, TARGET_PROGRAM_ENTRY_SIZE);
+    put16(22, count);
+    put16(24, TARGET_ROW_ENTRY_SIZE);
+    put16(26, rows);
+    ar.Write(header.data(), header.size());
+}
+
 }  // namespace
 
-std::vector<std::string> TargetFileRefusals(const CLDCmdList& linked, const CLadderList& programs,
+std::vector<std::string> TargetFileRefusals(const CLDCmdList& linked, const CLadderImage& ladder,
                                             const CVersionArray& versions) {
     std::vector<std::string> lines;
     if (linked.GetCount() > TARGET_MAX_INSTRUCTIONS) {
         lines.push_back(Format(LoadString(IDS_TARGET_TOO_MANY_INSTRUCTIONS).c_str(),
                                static_cast<unsigned long long>(linked.GetCount())));
     }
-    if (programs.TotalRows() > TARGET_MAX_ROWS) {
+    if (ladder.rows > TARGET_MAX_ROWS) {
         lines.push_back(Format(LoadString(IDS_TARGET_TOO_MANY_ROWS).c_str(),
-                               static_cast<unsigned long long>(programs.TotalRows())));
+                               static_cast<unsigned long long>(ladder.rows)));
     }
-    if (std::optional<std::string> row = RowRefusal(programs)) {
-        lines.push_back(std::move(*row));
+    if (ladder.rowRefusal) {
+        lines.push_back(*ladder.rowRefusal);
     }
     if (VersionHasZero(versions)) {
         lines.push_back(LoadString(IDS_TARGET_VERSION_ZERO_BYTE));
@@ -128,54 +143,58 @@ void WriteInstructionSection(CArchive& ar, const CLDCmdList& linked) {
     ar.Write(records.data(), records.size());
 }
 
-void WriteLadderSection(CArchive& ar, const CLadderList& programs) {
-    const auto rows = static_cast<std::uint16_t>(programs.TotalRows());
+CLadderImage MakeLadderImage(const CLadderList& programs) {
+    CLadderImage image;
+    image.rows = programs.TotalRows();
+    const auto rows = static_cast<std::uint16_t>(image.rows);
     const auto count = static_cast<std::uint16_t>(programs.GetCount());
-    const std::uint32_t start = TARGET_LADDER_HEADER_SIZE + TARGET_PROGRAM_ENTRY_SIZE * count +
-                                TARGET_ROW_ENTRY_SIZE * std::uint32_t{rows};
-    std::array<std::uint8_t, TARGET_LADDER_HEADER_SIZE> header{};
-    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&header[at], &v, 2); };
-    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&header[at], &v, 4); };
-    std::memcpy(header.data(), LAD_TAG, 4);
-    put16(4, TARGET_LADDER_HEADER_SIZE);
-    put16(6, TARGET_VERSION);
-    put32(8, start);
-    put32(12, start);
-    put16(16, rows);
-    put16(18, LADDER_WIDTH);
-    put16(20, TARGET_PROGRAM_ENTRY_SIZE);
-    put16(22, count);
-    put16(24, TARGET_ROW_ENTRY_SIZE);
-    put16(26, rows);
-    ar.Write(header.data(), header.size());
-
-    CMemWriteArchive tables(TARGET_PROGRAM_ENTRY_SIZE * count + TARGET_ROW_ENTRY_SIZE * rows);
+    CMemWriteArchive head(TARGET_LADDER_HEADER_SIZE + TARGET_PROGRAM_ENTRY_SIZE * count);
+    WriteLadderSectionHeader(head, rows, count);
     for (const CLadder& program : programs) {
-        tables.WriteValue(ProgramCode(program.Name()));
-        tables.WriteValue(static_cast<std::uint16_t>(program.RowCount()));
-        tables.WriteValue(PROGRAM_ENTRY_VALUE);
+        head.WriteValue(ProgramCode(program.Name()));
+        head.WriteValue(static_cast<std::uint16_t>(program.RowCount()));
+        head.WriteValue(PROGRAM_ENTRY_VALUE);
     }
-    // Each row is written once, into memory, which gives its length for the table in front of
-    // the rows (a row the file cannot hold is written as nothing).
+    image.head = head.TakeData();
+    std::size_t entry = image.head.size();
+    image.head.resize(entry + TARGET_ROW_ENTRY_SIZE * image.rows);
+    // Each row is written once, which gives its length for its entry in the row table (a row
+    // the file cannot hold is written as nothing) and for the length check.
     constexpr std::size_t BYTES_PER_ROW = 48;
-    CMemWriteArchive rowBytes(BYTES_PER_ROW * rows);
+    image.body.reserve(BYTES_PER_ROW * image.rows);
     for (const CLadder& program : programs) {
+        int index = 0;
         for (const CLDRow& row : program) {
-            const std::size_t before = rowBytes.Data().size();
-            WriteRow(rowBytes, row);
-            tables.WriteValue(static_cast<std::uint16_t>(rowBytes.Data().size() - before));
-            tables.WriteValue(static_cast<std::uint8_t>(row.DisplayHeight()));
-            tables.WriteValue(static_cast<std::uint8_t>(RowIndexExtent(row)));
+            const std::size_t before = image.body.size();
+            const bool written = AppendRow(image.body, row);
+            const std::size_t length = image.body.size() - before;
+            const int height = row.DisplayHeight();
+            const int extent = RowIndexExtent(row);
+            if (!image.rowRefusal) {
+                image.rowRefusal =
+                    RowRefusal(program, index, row, written ? length : RowRecordSize(row),
+                               std::max(height, extent));
+            }
+            const auto stored = static_cast<std::uint16_t>(length);
+            std::memcpy(&image.head[entry], &stored, 2);
+            image.head[entry + 2] = static_cast<std::uint8_t>(height);
+            image.head[entry + 3] = static_cast<std::uint8_t>(extent);
+            entry += TARGET_ROW_ENTRY_SIZE;
+            ++index;
         }
     }
-    ar.Write(tables.Data().data(), tables.Data().size());
-    ar.Write(rowBytes.Data().data(), rowBytes.Data().size());
+    return image;
+}
+
+void WriteLadderSection(CArchive& ar, const CLadderImage& image) {
+    ar.Write(image.head.data(), image.head.size());
+    ar.Write(image.body.data(), image.body.size());
 }
 
 void WriteTargetFile(CArchive& ar, const CLDCmdList& linked,
                      const std::optional<std::string>& paramFile,
                      std::span<const std::uint8_t> comments, const CVersionArray& versions,
-                     const CLadderList& programs) {
+                     const CLadderImage& ladder) {
     WriteTargetHeader(ar);
     WriteInstructionSection(ar, linked);
     if (paramFile) {
@@ -183,7 +202,7 @@ void WriteTargetFile(CArchive& ar, const CLDCmdList& linked,
     }
     ar.Write(comments.data(), comments.size());
     versions.WriteVersionBlock(ar);
-    WriteLadderSection(ar, programs);
+    WriteLadderSection(ar, ladder);
 }
 
 }  // namespace varno

@@ -58,6 +58,14 @@ protected:
     CRomOutcome Run() { return RunGenerateRom(ProjectRomBuild(app), output, messages); }
     std::string Target() const { return test::ReadFileBytes(dir.File("DST.PLC")); }
     bool Exists(const char* name) const { return std::filesystem::exists(dir.File(name)); }
+    // Temporary files of saves left in the project folder.
+    int Temporaries() const {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+            count += entry.path().filename().string().find(".tmp-") != std::string::npos;
+        }
+        return count;
+    }
 
     test::CTempDir dir;
     test::CRecordingMessages messages;
@@ -129,6 +137,7 @@ TEST_F(GenerateRom, LinkErrorsWriteNothing) {
     EXPECT_EQ(messages.beeps, std::vector<BeepKind>{BeepKind::Error});
     EXPECT_EQ(Target(), "old target");
     EXPECT_FALSE(Exists("plc.pro"));
+    EXPECT_EQ(Temporaries(), 0);
 }
 
 TEST_F(GenerateRom, CompileErrorsWriteNothing) {
@@ -142,6 +151,31 @@ TEST_F(GenerateRom, CompileErrorsWriteNothing) {
                      "Generate ROM file error!"}));
     EXPECT_FALSE(Exists("DST.PLC"));
     EXPECT_FALSE(Exists("plc.pro"));
+    EXPECT_EQ(Temporaries(), 0);
+}
+
+// plc.pro is written while the programs compile; what goes wrong with it is told only once the
+// programs compiled, and in its place in the run.
+TEST_F(GenerateRom, CommentFileThatCannotBeReplacedFailsOnlyACompiledRun) {
+    OpenDemo();
+    test::WriteFileBytes(dir.File("DST.PLC"), "old target");
+    test::WriteFileBytes(dir.File("plc.pro"), "old comments");
+    std::filesystem::permissions(dir.File("plc.pro"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    CRomBuild build = ProjectRomBuild(app);
+    auto broken = test::LadderFromPicture({"A"});
+    build.ownLadder = broken.get();
+    EXPECT_EQ(RunGenerateRom(build, output, messages).result, RomResult::CompileFailed);
+    EXPECT_EQ(output.lines.back(), "Generate ROM file error!");
+
+    const CRomOutcome outcome = Run();
+    EXPECT_EQ(outcome.result, RomResult::FileError);
+    EXPECT_NE(outcome.reason.find("plc.pro"), std::string::npos) << outcome.reason;
+    EXPECT_EQ(Lines(output.lines.end() - 2, output.lines.end()),
+              (Lines{outcome.reason, "Generate ROM file error!"}));
+    EXPECT_EQ(Target(), "old target");
+    EXPECT_EQ(test::ReadFileBytes(dir.File("plc.pro")), "old comments");
+    EXPECT_EQ(Temporaries(), 0);
 }
 
 TEST_F(GenerateRom, OwnLadderIsCompiledAloneButTheImageHoldsAllPrograms) {
@@ -176,6 +210,7 @@ TEST_F(GenerateRom, ProjectTooLargeForTheFileIsRefusedWithItsReason) {
                      "Generate ROM file error!"}));
     EXPECT_EQ(Target(), "old target");
     EXPECT_FALSE(Exists("plc.pro"));
+    EXPECT_EQ(Temporaries(), 0);
 }
 
 TEST_F(GenerateRom, DamagedParameterFileFailsTheRun) {

@@ -78,7 +78,8 @@ TEST(TargetWriter, LadderSectionHoldsProgramTableRowIndexAndRows) {
     AddProgram(programs, "X0001").InsertRow(0);
 
     const std::string blank = "25 00 00 00 01 00 00 00 00 00 00 00 08 00 00 00 ";
-    EXPECT_EQ(test::ToHex(Written([&](CArchive& ar) { WriteLadderSection(ar, programs); })),
+    EXPECT_EQ(test::ToHex(Written(
+                  [&](CArchive& ar) { WriteLadderSection(ar, MakeLadderImage(programs)); })),
               test::ToHex(test::FromHex(
                   // S = 64 + 8 * 4 + 4 * 5 = 116
                   "4C 41 44 00 40 00 C8 00 74 00 00 00 74 00 00 00 05 00 08 00 08 00 04 00 "
@@ -124,7 +125,8 @@ TEST(TargetWriter, LongLadderSectionHoldsEveryRowInOrderWithItsLength) {
     }
     ASSERT_GT(rows.size(), 3u * 64 * 1024);
 
-    const std::string section = Written([&](CArchive& ar) { WriteLadderSection(ar, programs); });
+    const std::string section =
+        Written([&](CArchive& ar) { WriteLadderSection(ar, MakeLadderImage(programs)); });
     const std::size_t tables = 64 + 8 + 4 * 6000;
     ASSERT_EQ(section.size(), tables + rows.size());
     EXPECT_TRUE(section.compare(tables, rows.size(), rows) == 0);
@@ -157,11 +159,14 @@ TEST(TargetWriter, RefusesWhatTheNarrowFieldsCannotHold) {
     CLadderList programs;
     CLadder& level1 = AddProgram(programs, "LEVEL1");
     level1.InsertRow(0);
-    EXPECT_TRUE(TargetFileRefusals(fits, programs, versions).empty());
+    auto Refusals = [&](const CLDCmdList& linked) {
+        return TargetFileRefusals(linked, MakeLadderImage(programs), versions);
+    };
+    EXPECT_TRUE(Refusals(fits).empty());
 
     CLDCmdList tooMany = fits;
     tooMany.Add(CLDCmd{});
-    EXPECT_EQ(TargetFileRefusals(tooMany, programs, versions),
+    EXPECT_EQ(Refusals(tooMany),
               std::vector<std::string>{
                   "The programs make 65537 instructions with the work bits and the end "
                   "instruction; a target file holds at most 65536."});
@@ -169,10 +174,10 @@ TEST(TargetWriter, RefusesWhatTheNarrowFieldsCannotHold) {
     // A comment row of 65527 text bytes is a record of 65535 bytes; one more does not fit.
     CLDRow longest(std::string(65000, 'a'), std::string(527, 'b'));
     level1.InsertRow(1, &longest);
-    EXPECT_TRUE(TargetFileRefusals(fits, programs, versions).empty());
+    EXPECT_TRUE(Refusals(fits).empty());
     CLDRow tooLong(std::string(65000, 'a'), std::string(528, 'b'));
     level1.InsertRow(2, &tooLong);
-    EXPECT_EQ(TargetFileRefusals(fits, programs, versions),
+    EXPECT_EQ(Refusals(fits),
               std::vector<std::string>{"LEVEL1:The 2th row takes 65536 bytes; a row of a target "
                                        "file takes at most 65535."});
     level1.RemoveRow(2);
@@ -181,10 +186,10 @@ TEST(TargetWriter, RefusesWhatTheNarrowFieldsCannotHold) {
     std::string lines(509, '\n');
     CLDRow highest(lines, "");
     level1.InsertRow(0, &highest);
-    EXPECT_TRUE(TargetFileRefusals(fits, programs, versions).empty());
+    EXPECT_TRUE(Refusals(fits).empty());
     CLDRow tooHigh(lines + "\n\n", "");
     AddProgram(programs, "P0001").InsertRow(0, &tooHigh);
-    EXPECT_EQ(TargetFileRefusals(fits, programs, versions),
+    EXPECT_EQ(Refusals(fits),
               std::vector<std::string>{
                   "P0001:The 0th row is 256 rows high; a target file allows at most 255."});
     programs.RemoveByName("P0001");
@@ -192,7 +197,7 @@ TEST(TargetWriter, RefusesWhatTheNarrowFieldsCannotHold) {
     CLDRow zero(std::string("a\0b", 3), "");
     level1.InsertRow(0, &zero);
     versions.GetVersionLine(2, 1) = std::string("1\0", 2);
-    EXPECT_EQ(TargetFileRefusals(fits, programs, versions),
+    EXPECT_EQ(Refusals(fits),
               (std::vector<std::string>{"LEVEL1:The 0th row is a comment row with a zero byte, "
                                         "which a target file cannot store.",
                                         "The version information holds a zero byte, which a "
@@ -204,9 +209,9 @@ TEST(TargetWriter, RefusesWhatTheNarrowFieldsCannotHold) {
     for (auto i = programs.TotalRows(); i < 65535; ++i) {
         level1.InsertRow(level1.RowCount());
     }
-    EXPECT_TRUE(TargetFileRefusals(fits, programs, versions).empty());
+    EXPECT_TRUE(Refusals(fits).empty());
     AddProgram(programs, "P0002").InsertRow(0);
-    EXPECT_EQ(TargetFileRefusals(fits, programs, versions),
+    EXPECT_EQ(Refusals(fits),
               std::vector<std::string>{
                   "The programs have 65536 rows; a target file holds at most 65535."});
 }
@@ -229,8 +234,9 @@ TEST(TargetWriter, SectionsFollowInOrderAndReadBack) {
                                std::string(12, '\0');
     CMemWriteArchive cmt;
     WriteCompiledComments(cmt, comments);
-    const std::string file = Written(
-        [&](CArchive& ar) { WriteTargetFile(ar, linked, params, cmt.Data(), versions, programs); });
+    const std::string file = Written([&](CArchive& ar) {
+        WriteTargetFile(ar, linked, params, cmt.Data(), versions, MakeLadderImage(programs));
+    });
     EXPECT_EQ(file.substr(0, 4), std::string("PLC\0", 4));
     EXPECT_EQ(file.substr(32, 4), std::string("EXE\0", 4));
     EXPECT_EQ(file.substr(88, 32), params);
