@@ -21,7 +21,6 @@ struct CCatalog {
 
 CCatalog BuildCatalog() {
     CCatalog c;
-    const auto hints = catalog_data::OperandHints();
     for (const auto& f : catalog_data::Functions()) {
         CFuncDescriptor d;
         d.width = f.width;
