@@ -90,15 +90,13 @@ bool TextFits(const std::string& text) {
 
 void WriteLadderHeader(CArchive& ar, std::uint16_t rowCount) {
     std::array<std::uint8_t, LADDER_HEADER_SIZE> header{};
-    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&header[at], &v, 2); };
-    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&header[at], &v, 4); };
     std::memcpy(header.data(), LADDER_MAGIC, 4);
-    put16(4, LADDER_HEADER_SIZE);
-    put16(6, LADDER_FILE_VERSION);
-    put16(16, rowCount);
-    put16(18, LADDER_WIDTH);
-    put32(20, 8);
-    put32(24, 4);
+    PutLe<std::uint16_t>(&header[4], LADDER_HEADER_SIZE);
+    PutLe<std::uint16_t>(&header[6], LADDER_FILE_VERSION);
+    PutLe<std::uint16_t>(&header[16], rowCount);
+    PutLe<std::uint16_t>(&header[18], LADDER_WIDTH);
+    PutLe<std::uint32_t>(&header[20], 8);
+    PutLe<std::uint32_t>(&header[24], 4);
     ar.Write(header.data(), header.size());
 }
 

@@ -32,6 +32,13 @@ requires std::is_integral_v<T> T ReadLe(const std::uint8_t* p) {
     return v;
 }
 
+// Puts the integer at p little-endian, for a writer that made the room first.
+template <class T>
+requires std::is_integral_v<T>
+void PutLe(std::uint8_t* p, T v) {
+    std::memcpy(p, &v, sizeof v);
+}
+
 // A file could not be opened, read, written or replaced.
 class CFileException : public std::runtime_error {
 public:

@@ -56,19 +56,17 @@ void WriteLadderSectionHeader(CArchive& ar, std::uint16_t rows, std::uint16_t co
     const std::uint32_t start = TARGET_LADDER_HEADER_SIZE + TARGET_PROGRAM_ENTRY_SIZE * count +
                                 TARGET_ROW_ENTRY_SIZE * std::uint32_t{rows};
     std::array<std::uint8_t, TARGET_LADDER_HEADER_SIZE> header{};
-    auto put16 = [&](std::size_t at, std::uint16_t v) { std::memcpy(&header[at], &v, 2); };
-    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(&header[at], &v, 4); };
     std::memcpy(header.data(), LAD_TAG, 4);
-    put16(4, TARGET_LADDER_HEADER_SIZE);
-    put16(6, TARGET_VERSION);
-    put32(8, start);
-    put32(12, start);
-    put16(16, rows);
-    put16(18, LADDER_WIDTH);
-    put16(20, TARGET_PROGRAM_ENTRY_SIZE);
-    put16(22, count);
-    put16(24, TARGET_ROW_ENTRY_SIZE);
-    put16(26, rows);
+    PutLe<std::uint16_t>(&header[4], TARGET_LADDER_HEADER_SIZE);
+    PutLe<std::uint16_t>(&header[6], TARGET_VERSION);
+    PutLe<std::uint32_t>(&header[8], start);
+    PutLe<std::uint32_t>(&header[12], start);
+    PutLe<std::uint16_t>(&header[16], rows);
+    PutLe<std::uint16_t>(&header[18], LADDER_WIDTH);
+    PutLe<std::uint16_t>(&header[20], TARGET_PROGRAM_ENTRY_SIZE);
+    PutLe<std::uint16_t>(&header[22], count);
+    PutLe<std::uint16_t>(&header[24], TARGET_ROW_ENTRY_SIZE);
+    PutLe<std::uint16_t>(&header[26], rows);
     ar.Write(header.data(), header.size());
 }
 
@@ -175,8 +173,7 @@ CLadderImage MakeLadderImage(const CLadderList& programs) {
                     RowRefusal(program, index, row, written ? length : RowRecordSize(row),
                                std::max(height, extent));
             }
-            const auto stored = static_cast<std::uint16_t>(length);
-            std::memcpy(&image.head[entry], &stored, 2);
+            PutLe(&image.head[entry], static_cast<std::uint16_t>(length));
             image.head[entry + 2] = static_cast<std::uint8_t>(height);
             image.head[entry + 3] = static_cast<std::uint8_t>(extent);
             entry += TARGET_ROW_ENTRY_SIZE;
