@@ -68,6 +68,11 @@ TEST(NetworkShape, LeavesOutAddressesAndWhichContactOrCoilKindOnly) {
     EXPECT_NE(ShapeOf({"A [TMR:1] # # # - - (Y)", ". . # # #"}),
               ShapeOf({"A [TMR:2] # # # - - (Y)", ". . # # #"}));  // a block's constant
     EXPECT_NE(ShapeOf({"// note", "A ... (Y)"}), ShapeOf({"A ... (Y)", "// note"}));
+    // Rows after a row with a block keep their own places in the shape.
+    const std::pmr::string block = ShapeOf({"A [TMR:1] # # # - - (Y)", ". . # # #", "B ... (Y2)"});
+    EXPECT_EQ(block, ShapeOf({"/C [TMR:1] # # # - - (S:Y3)", ". . # # #", "N:D ... (Y4)"}));
+    EXPECT_NE(block, ShapeOf({"A [TMR:1] # # # - - (Y)", ". . # # #", "- ... (Y2)"}));
+    EXPECT_NE(block, ShapeOf({"A [TMR:1] # # # - - (Y)", ". . # # #", "B ... (Y2)", "C ... (Y)"}));
 }
 
 constexpr int NETWORKS = 3000;
