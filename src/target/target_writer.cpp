@@ -32,14 +32,17 @@ bool VersionHasZero(const CVersionArray& versions) {
     return false;
 }
 
-// Why the row cannot go into a target file, as an output line; nullopt when it fits. size is
-// the row's record length, high the larger of its display height and index extent.
+// Why the row cannot go into a target file, as an output line; nullopt when it fits. written
+// says whether the row's record could be written (a comment row with a zero byte or an
+// overlong text cannot), size is its record length, high the larger of its display height and
+// index extent.
 std::optional<std::string> RowRefusal(const CLadder& program, int index, const CLDRow& row,
-                                      std::uint64_t size, int high) {
+                                      bool written, std::uint64_t size, int high) {
     const char* name = program.Name().c_str();
-    // A text that reads back shorter; overlong texts fail the length check below.
-    if (row.Comment(1).find('\0') != std::string::npos ||
-        row.Comment(2).find('\0') != std::string::npos) {
+    // A text that reads back shorter; overlong texts fail the length check below. A row that
+    // was written holds no zero byte.
+    if (!written && (row.Comment(1).find('\0') != std::string::npos ||
+                     row.Comment(2).find('\0') != std::string::npos)) {
         return Format(LoadString(IDS_TARGET_ROW_ZERO_BYTE).c_str(), name, index);
     }
     if (size > TARGET_MAX_ROW_BYTES) {
@@ -170,7 +173,7 @@ CLadderImage MakeLadderImage(const CLadderList& programs) {
             const int extent = RowIndexExtent(row);
             if (!image.rowRefusal) {
                 image.rowRefusal =
-                    RowRefusal(program, index, row, written ? length : RowRecordSize(row),
+                    RowRefusal(program, index, row, written, written ? length : RowRecordSize(row),
                                std::max(height, extent));
             }
             PutLe(&image.head[entry], static_cast<std::uint16_t>(length));
