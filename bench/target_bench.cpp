@@ -17,6 +17,7 @@
 #include "target/generate_rom.h"
 #include "target/linker.h"
 #include "target/target_reader.h"
+#include "target/target_writer.h"
 
 namespace varno {
 namespace {
@@ -124,6 +125,37 @@ void BM_GenerateRom(benchmark::State& state) {
         static_cast<double>(std::filesystem::file_size(build.targetPath));
 }
 BENCHMARK(BM_GenerateRom)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The target file's ladder section, which Generate ROM makes beside the compile.
+void BM_LadderImage(benchmark::State& state) {
+    const int rows = RowsFor(state);
+    auto project = Project(rows);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MakeLadderImage(project->programs));
+    }
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_LadderImage)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Linking alone, on a copy of the compiled list made outside the timing, the end instruction
+// appended to it as Generate ROM does.
+void BM_Link(benchmark::State& state) {
+    const int rows = RowsFor(state);
+    auto project = Project(rows);
+    CLDCmdList compiled;
+    CErrorList errors;
+    CompileLadderList(project->programs, compiled, errors);
+    test::CNullOutput output;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CLDCmdList cmds = compiled;
+        cmds.Add(CLDCmd{});
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(LinkInstructions(cmds, output));
+    }
+    Counters(state, rows, compiled.GetCount() + 1);
+}
+BENCHMARK(BM_Link)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace varno

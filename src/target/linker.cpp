@@ -1,6 +1,7 @@
 #include "target/linker.h"
 
 #include <unordered_map>
+#include <vector>
 
 #include "model/address.h"
 #include "model/catalog.h"
@@ -26,18 +27,52 @@ std::uint32_t TargetKey(const LDADDR& addr) {
     return std::uint32_t{addr.letter} << 16 | addr.number;
 }
 
-void InsertEdgeWorkBits(std::vector<CLDCmd>& cmds) {
+// What linking needs to know about the list: where the targets are and which heads name one.
+struct CTargets {
+    // Position numbers of the first SP and LBL head of each target; emplace keeps the first.
+    std::unordered_map<std::uint32_t, std::uint32_t> subprograms;
+    std::unordered_map<std::uint32_t, std::uint32_t> labels;
+    std::vector<std::size_t> references;  // indices of the CALL, CALLU and JMPB heads
+};
+
+// Notes the instruction at `at` in the linked list, followed there by `next`.
+void Note(CTargets& targets, const CLDCmd& cmd, const CLDCmd& next, std::size_t at) {
+    if (cmd.kind != LDCMD_FUNC) {
+        return;
+    }
+    if (IsHead(cmd, FUNC_CALL) || IsHead(cmd, FUNC_CALLU) || IsHead(cmd, FUNC_JMPB)) {
+        targets.references.push_back(at);
+    } else if (IsAddressOperand(next)) {
+        const auto position = static_cast<std::uint32_t>(at + 1);
+        if (IsHead(cmd, FUNC_SP)) {
+            targets.subprograms.emplace(TargetKey(next.Address()), position);
+        } else if (IsHead(cmd, FUNC_LBL)) {
+            targets.labels.emplace(TargetKey(next.Address()), position);
+        }
+    }
+}
+
+// Inserts the work bits and notes the targets, in one pass over the list.
+CTargets InsertWorkBitsAndFindTargets(std::vector<CLDCmd>& cmds) {
     std::size_t edges = 0;
     for (const CLDCmd& cmd : cmds) {
         edges += IsEdgeContact(cmd) ? 1 : 0;
     }
-    if (edges == 0) {
-        return;
-    }
+    CTargets targets;
     std::vector<CLDCmd> linked;
-    linked.reserve(cmds.size() + edges);
+    linked.reserve(edges == 0 ? 0 : cmds.size() + edges);
+    std::size_t at = 0;  // where the instruction goes in the linked list
     std::uint32_t bit = 0;
-    for (const CLDCmd& cmd : cmds) {
+    for (std::size_t i = 0; i < cmds.size(); ++i) {
+        const CLDCmd& cmd = cmds[i];
+        if (i + 1 < cmds.size()) {
+            // A head is never an edge contact: what follows it is the same in both lists.
+            Note(targets, cmd, cmds[i + 1], at);
+        }
+        ++at;
+        if (edges == 0) {
+            continue;
+        }
         linked.push_back(cmd);
         if (IsEdgeContact(cmd)) {
             // A list too long for the byte numbers is refused by the target file's checks.
@@ -45,42 +80,25 @@ void InsertEdgeWorkBits(std::vector<CLDCmd>& cmds) {
                                            static_cast<std::uint16_t>(bit / 8),
                                            static_cast<std::int8_t>(bit % 8)));
             ++bit;
+            ++at;
         }
     }
-    cmds = std::move(linked);
+    if (edges != 0) {
+        cmds = std::move(linked);
+    }
+    return targets;
 }
 
 }  // namespace
 
 bool LinkInstructions(CLDCmdList& list, IOutput& output) {
     std::vector<CLDCmd>& cmds = list.Items();
-    InsertEdgeWorkBits(cmds);
-
-    // Position numbers of the first SP and LBL head of each target; emplace keeps the first.
-    std::unordered_map<std::uint32_t, std::uint32_t> subprograms;
-    std::unordered_map<std::uint32_t, std::uint32_t> labels;
-    for (std::size_t i = 0; i + 1 < cmds.size(); ++i) {
-        const CLDCmd& next = cmds[i + 1];
-        if (!IsAddressOperand(next)) {
-            continue;
-        }
-        const auto position = static_cast<std::uint32_t>(i + 1);
-        if (IsHead(cmds[i], FUNC_SP)) {
-            subprograms.emplace(TargetKey(next.Address()), position);
-        } else if (IsHead(cmds[i], FUNC_LBL)) {
-            labels.emplace(TargetKey(next.Address()), position);
-        }
-    }
-
+    const CTargets targets = InsertWorkBitsAndFindTargets(cmds);
     bool linked = true;
-    for (std::size_t i = 0; i + 1 < cmds.size(); ++i) {
-        const bool call = IsHead(cmds[i], FUNC_CALL) || IsHead(cmds[i], FUNC_CALLU);
-        const bool jump = IsHead(cmds[i], FUNC_JMPB);
-        if (!call && !jump) {
-            continue;
-        }
-        CLDCmd& operand = cmds[i + 1];
-        const auto& index = call ? subprograms : labels;
+    for (const std::size_t at : targets.references) {
+        const bool call = !IsHead(cmds[at], FUNC_JMPB);
+        CLDCmd& operand = cmds[at + 1];
+        const auto& index = call ? targets.subprograms : targets.labels;
         // Only an address names a target; a constant operand matches nothing.
         auto found =
             IsAddressOperand(operand) ? index.find(TargetKey(operand.Address())) : index.end();
