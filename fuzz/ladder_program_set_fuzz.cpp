@@ -1,9 +1,12 @@
 // The program set reader on arbitrary bytes: the programs it keeps must have unique names in
-// key order and survive a write and a second read unchanged.
+// key order and survive a write and a second read unchanged. Read from memory, as files are,
+// they come out the same, and every row record it keeps is the one the writer gives the row.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "model/ladder_file.h"
 #include "model/ladder_list.h"
@@ -46,10 +49,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
+    CLadderList fromBytes;
+    CLoadedRows loaded;
+    ReadProgramSetFromBytes(std::string(data, data + size), fromBytes, &loaded);
+    if (Names(fromBytes) != names) {
+        std::abort();
+    }
+    for (const CLadder& program : fromBytes) {
+        const auto* records = loaded.Records(program);
+        if (records == nullptr || records->size() != static_cast<std::size_t>(program.RowCount())) {
+            std::abort();
+        }
+        int index = 0;
+        for (const CLDRow& row : program) {
+            const std::span<const std::uint8_t> record =
+                (*records)[static_cast<std::size_t>(index++)];
+            std::vector<std::uint8_t> written;
+            if (!record.empty() &&
+                (!AppendRow(written, row) || !std::ranges::equal(written, record))) {
+                std::abort();
+            }
+        }
+    }
+
     const std::string first = Write(list);
     CMemReadArchive again(first);
     CLadderList back;
-    if (!ReadProgramSet(again, back) || Names(back) != names || Write(back) != first) {
+    if (!ReadProgramSet(again, back) || Names(back) != names || Write(back) != first ||
+        Write(fromBytes) != first) {
         std::abort();
     }
     return 0;

@@ -1,6 +1,8 @@
 // The row and cell readers that undo records and the clipboard use, on arbitrary bytes: rows
 // one after the other until one fails, then single cells with their operands. What was read
-// must write out and read back to the same bytes.
+// must write out and read back to the same bytes, and a row is flagged as written exactly when
+// the writer gives it the bytes it was read from.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -35,8 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::uint8_t> bytes(data, size);
     {
         CMemReadArchive ar(bytes);
-        for (CRowRead read = ReadRow(ar); read.row; read = ReadRow(ar)) {
+        std::size_t start = 0;
+        for (CRowRead read = ReadRowKeepingRecord(ar); read.row; read = ReadRowKeepingRecord(ar)) {
             CheckRow(*read.row);
+            CMemWriteArchive out;
+            const bool same =
+                WriteRow(out, *read.row) &&
+                std::ranges::equal(out.Data(), bytes.subspan(start, ar.Position() - start));
+            if (read.asWritten != same || (same && !std::ranges::equal(read.record, out.Data()))) {
+                std::abort();
+            }
+            start = ar.Position();
         }
     }
     CMemReadArchive ar(bytes);

@@ -183,17 +183,31 @@ std::unique_ptr<CLDRow> ReadCommentRow(CArchive& ar, std::uint32_t value) {
 
 namespace {
 
-CRowRead ReadElementRow(CArchive& ar) {
+bool PaddingIsZero(const CRowHeader& header) {
+    return header.zero[0] == 0 && header.zero[1] == 0 && header.zero[2] == 0;
+}
+
+// Reads an element row and notes whether its record is exactly the one AppendRow writes for
+// it: runs as long as the writer joins them, heads with operand 0, header padding zero and the
+// record count the one read.
+CRowRead ReadElementRow(CArchive& ar, const CRowHeader& header) {
     CRowRead result;
     auto row = std::make_unique<CLDRow>();
     int marker = 0;
+    bool asWritten = PaddingIsZero(header);
+    std::uint64_t records = 0;
+    CLDCmd previous;  // the record before, when it was a run
+    bool afterRun = false;
     for (int a = 0; a < LADDER_WIDTH; ++a) {
         CLDCell& cell = *row->Cell(a);
-        if (!ReadCell(ar, cell)) {
+        CLDCmd cmd;
+        if (!ar.ReadValue(cmd)) {
             return result;
         }
-        const CLDCmd& cmd = cell.Element();
-        if (IsRunKind(cmd.kind) && cmd.operand >= 2 && cmd.operand <= LADDER_WIDTH) {
+        cell.SetElement(cmd);
+        ++records;
+        const bool run = IsRunKind(cmd.kind);
+        if (run && cmd.operand >= 2 && cmd.operand <= LADDER_WIDTH) {
             const int last = std::min(a + static_cast<int>(cmd.operand) - 1, LADDER_WIDTH - 1);
             CLDCmd follower;
             follower.kind = cmd.kind;
@@ -202,18 +216,30 @@ CRowRead ReadElementRow(CArchive& ar) {
             for (int b = a + 1; b <= last; ++b) {
                 row->Cell(b)->SetElement(follower);
             }
+            asWritten = asWritten && cmd.operand == static_cast<std::uint32_t>(last - a + 1);
             a = last;
+        } else if (run) {
+            asWritten = asWritten && cmd.operand == 1;
         } else if (IsMarker(cell)) {
             marker = cell.Code();
         }
+        asWritten = asWritten &&
+                    !(run && afterRun && previous.kind == cmd.kind && previous.vline == cmd.vline);
+        asWritten = asWritten && (cmd.kind != LDCMD_FUNC || cmd.operand == 0);
+        afterRun = run;
+        previous = cmd;
     }
     for (int c = 0; c < LADDER_WIDTH; ++c) {
-        if (!ReadCellOperands(ar, *row->Cell(c))) {
+        CLDCell& cell = *row->Cell(c);
+        if (!ReadCellOperands(ar, cell)) {
             return result;
         }
+        // A head keeps every record it reads.
+        records += cell.Operands().size();
     }
     result.row = std::move(row);
     result.marker = marker;
+    result.asWritten = asWritten && records == header.value;
     return result;
 }
 
@@ -228,13 +254,26 @@ CRowRead ReadRow(CArchive& ar) {
         CRowRead result;
         result.row = ReadCommentRow(ar, header.value);
         result.marker = result.row ? 0 : -1;
+        // Texts cut at a zero byte, or too long for the writer, are written otherwise.
+        result.asWritten = result.row && PaddingIsZero(header) && RowFitsFile(*result.row) &&
+                           result.row->Comment(1).size() == (header.value & 0xFFFF) &&
+                           result.row->Comment(2).size() == (header.value >> 16);
         return result;
     }
     if (header.tag == ROW_TAG_ELEMENTS) {
         CDetachedCellEdits detached;
-        return ReadElementRow(ar);
+        return ReadElementRow(ar, header);
     }
     return {};
+}
+
+CRowRead ReadRowKeepingRecord(CMemReadArchive& ar) {
+    const std::size_t start = ar.Position();
+    CRowRead read = ReadRow(ar);
+    if (read.asWritten) {
+        read.record = ar.Since(start);
+    }
+    return read;
 }
 
 bool RowFitsFile(const CLDRow& row) {

@@ -33,6 +33,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -55,9 +56,30 @@ inline constexpr std::uint8_t ROW_TAG_COMMENT = 0x2F;
 // A row read back, and what its blocks say about the program: 1 (END1), 2 (END2), 71 (SP) or
 // 72 (SPE) for the last such head in an element row, 0 otherwise. Marker -1 (and no row) for an
 // unrecognised tag or a row cut short by the end of the data.
+// asWritten says whether the row's bytes are exactly those AppendRow writes for the row read,
+// so that they may be copied instead of written anew; record holds them when they were read
+// from memory by ReadRowKeepingRecord.
 struct CRowRead {
     std::unique_ptr<CLDRow> row;
     int marker = -1;
+    bool asWritten = false;
+    std::span<const std::uint8_t> record;
+};
+
+// The bytes of a program set file read into memory, and for each program read from it, each
+// row's record in those bytes, for writers that copy rows instead of writing them anew. A row the
+// reader made (the blank row that closes a program) or whose bytes differ from those AppendRow
+// writes for it has an empty record. It describes the programs only while they stay unchanged.
+struct CLoadedRows {
+    struct CProgram {
+        const CLadder* program = nullptr;
+        std::vector<std::span<const std::uint8_t>> records;  // one a row
+    };
+    std::string bytes;
+    std::vector<CProgram> programs;
+
+    // The program's records; null when the program was not read into this.
+    const std::vector<std::span<const std::uint8_t>>* Records(const CLadder& program) const;
 };
 
 void WriteLadderHeader(CArchive& ar, std::uint16_t rowCount);
@@ -65,6 +87,8 @@ void WriteLadderHeader(CArchive& ar, std::uint16_t rowCount);
 std::optional<std::uint16_t> ReadLadderHeader(CArchive& ar);
 
 CRowRead ReadRow(CArchive& ar);
+// The same, with the row's record kept when asWritten.
+CRowRead ReadRowKeepingRecord(CMemReadArchive& ar);
 // The body of a comment row whose 8-byte header (value) was already read; null when short.
 std::unique_ptr<CLDRow> ReadCommentRow(CArchive& ar, std::uint32_t value);
 // Whether a row can be written so that it reads back the same: a comment row's texts must each
@@ -102,7 +126,12 @@ bool WriteProgramFile(CArchive& ar, const CLadder& program, StrId* why = nullptr
 // of the program before), and rows after the last closing row are dropped. False when the file
 // cannot be opened or its header is not recognised (nothing changes), or when a row is
 // unrecognised or cut short: reading stops there and the programs closed before it are kept.
-bool ReadProgramSet(const std::string& path, CLadderList& list);
+//
+// With `loaded` the file's bytes are kept there, and for each program the read put in the list,
+// each row's record in them (see CLoadedRows).
+bool ReadProgramSet(const std::string& path, CLadderList& list, CLoadedRows* loaded = nullptr);
+// The same on the file's whole content, already in memory.
+bool ReadProgramSetFromBytes(std::string bytes, CLadderList& list, CLoadedRows* loaded = nullptr);
 // Writes every program of the list in list order into a new file that replaces the old one
 // only once complete. False when the content does not fit the format (nothing is written, the
 // reason in *why) or the file cannot be created (IDS_LADDER_CANNOT_CREATE). Write failures

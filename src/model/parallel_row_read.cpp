@@ -69,7 +69,7 @@ void ReadPiece(std::span<const std::uint8_t> rows, CPiece& piece, std::vector<CR
         CMemReadArchive ar(rows.subspan(piece.begin, piece.end - piece.begin));
         for (int i = 0; i < piece.rows; ++i) {
             CRowRead& slot = read[static_cast<std::size_t>(piece.first + i)];
-            slot = ReadRow(ar);
+            slot = ReadRowKeepingRecord(ar);
             if (!slot.row) {
                 return;
             }

@@ -1,5 +1,6 @@
 // The program set file: every program of a project in one ladder file.
 #include <new>
+#include <unordered_set>
 
 #include "model/address.h"
 #include "model/catalog.h"
@@ -13,14 +14,17 @@ namespace varno {
 namespace {
 
 // Cuts the row stream into programs; false when a row could not be read. nextRow gives the
-// rows in file order.
+// rows in file order. The records of the rows of every closed program go to `kept` when given.
 template <class NextRow>
-bool ReadPrograms(NextRow nextRow, int rowCount, std::vector<std::unique_ptr<CLadder>>& closed) {
+bool ReadPrograms(NextRow nextRow, int rowCount, std::vector<std::unique_ptr<CLadder>>& closed,
+                  std::vector<CLoadedRows::CProgram>* kept) {
     std::unique_ptr<CLadder> current;
+    std::vector<std::span<const std::uint8_t>> records;
     bool fresh = false;
     for (int i = 0; i < rowCount; ++i) {
         if (!current) {
             current = std::make_unique<CLadder>();
+            records.clear();
             fresh = true;
         }
         CRowRead read = nextRow(i);
@@ -33,6 +37,9 @@ bool ReadPrograms(NextRow nextRow, int rowCount, std::vector<std::unique_ptr<CLa
         }
         fresh = false;
         CLDRow& row = current->AppendRow(std::move(read.row));
+        if (kept != nullptr) {
+            records.push_back(read.record);
+        }
         bool close = false;
         switch (read.marker) {
             case FUNC_END1:
@@ -56,27 +63,43 @@ bool ReadPrograms(NextRow nextRow, int rowCount, std::vector<std::unique_ptr<CLa
         }
         if (close) {
             current->InsertRow(current->RowCount());
+            if (kept != nullptr) {
+                records.emplace_back();
+                kept->push_back({current.get(), std::move(records)});
+            }
             closed.push_back(std::move(current));
         }
     }
     return true;
 }
 
-// Reads the rows after the header; rows read ahead (on several threads) are used when given.
-bool ReadRowsIntoPrograms(CArchive& ar, int rowCount, std::optional<std::vector<CRowRead>> ahead,
-                          CLadderList& list) {
+// Moves the closed programs into the list; only the records of programs it kept stay.
+void AddPrograms(std::vector<std::unique_ptr<CLadder>> closed, CLadderList& list,
+                 CLoadedRows* loaded) {
+    list.ReplaceAndAddAll(std::move(closed));
+    if (loaded == nullptr) {
+        return;
+    }
+    std::unordered_set<const CLadder*> inList;
+    for (const CLadder& program : list) {
+        inList.insert(&program);
+    }
+    std::erase_if(loaded->programs, [&](const CLoadedRows::CProgram& read) {
+        return !inList.contains(read.program);
+    });
+}
+
+// Reads the programs into the list, `loaded` (when given) getting their records.
+template <class NextRow>
+bool ReadIntoList(NextRow nextRow, int rowCount, CLadderList& list, CLoadedRows* loaded) {
     std::vector<std::unique_ptr<CLadder>> closed;
     bool complete = false;
     try {
-        complete =
-            ahead ? ReadPrograms(
-                        [&](int i) { return std::move((*ahead)[static_cast<std::size_t>(i)]); },
-                        rowCount, closed)
-                  : ReadPrograms([&](int) { return ReadRow(ar); }, rowCount, closed);
+        complete = ReadPrograms(nextRow, rowCount, closed, loaded ? &loaded->programs : nullptr);
     } catch (const std::bad_alloc&) {
         complete = false;
     }
-    list.ReplaceAndAddAll(std::move(closed));
+    AddPrograms(std::move(closed), list, loaded);
     return complete;
 }
 
@@ -85,24 +108,43 @@ bool ReadRowsIntoPrograms(CArchive& ar, int rowCount, std::optional<std::vector<
 constexpr std::uint64_t MAX_BUFFERED_FILE = 256u << 20;
 
 // The whole file's bytes in memory, which lets large row streams be read on several threads.
-bool ReadProgramSetBytes(std::span<const std::uint8_t> bytes, CLadderList& list) {
+bool ReadProgramSetBytes(std::span<const std::uint8_t> bytes, CLadderList& list,
+                         CLoadedRows* loaded) {
     CMemReadArchive ar(bytes);
     std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
     if (!rowCount) {
         return false;
     }
-    const std::span<const std::uint8_t> rows = bytes.subspan(ar.Position());
-    return ReadRowsIntoPrograms(ar, *rowCount, ReadRowsInParallel(rows, *rowCount), list);
+    std::optional<std::vector<CRowRead>> ahead =
+        ReadRowsInParallel(bytes.subspan(ar.Position()), *rowCount);
+    if (ahead) {
+        return ReadIntoList([&](int i) { return std::move((*ahead)[static_cast<std::size_t>(i)]); },
+                            *rowCount, list, loaded);
+    }
+    return ReadIntoList([&](int) { return ReadRowKeepingRecord(ar); }, *rowCount, list, loaded);
 }
 
 }  // namespace
 
-bool ReadProgramSet(CArchive& ar, CLadderList& list) {
-    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
-    return rowCount && ReadRowsIntoPrograms(ar, *rowCount, std::nullopt, list);
+const std::vector<std::span<const std::uint8_t>>* CLoadedRows::Records(
+    const CLadder& program) const {
+    for (const CProgram& read : programs) {
+        if (read.program == &program) {
+            return &read.records;
+        }
+    }
+    return nullptr;
 }
 
-bool ReadProgramSet(const std::string& path, CLadderList& list) {
+bool ReadProgramSet(CArchive& ar, CLadderList& list) {
+    std::optional<std::uint16_t> rowCount = ReadLadderHeader(ar);
+    return rowCount && ReadIntoList([&](int) { return ReadRow(ar); }, *rowCount, list, nullptr);
+}
+
+bool ReadProgramSet(const std::string& path, CLadderList& list, CLoadedRows* loaded) {
+    if (loaded != nullptr) {
+        *loaded = {};
+    }
     std::unique_ptr<CFileArchive> file =
         CFileArchive::Open(path, CFileArchive::Mode::Read, CFileArchive::DEFAULT_BUFFER);
     if (!file) {
@@ -111,12 +153,18 @@ bool ReadProgramSet(const std::string& path, CLadderList& list) {
     if (file->Remaining() > MAX_BUFFERED_FILE) {
         return ReadProgramSet(*file, list);
     }
-    const std::optional<std::string> bytes =
-        file->ReadBytes(static_cast<std::size_t>(file->Remaining()));
-    return bytes &&
-           ReadProgramSetBytes(
-               std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()),
-               list);
+    std::optional<std::string> bytes = file->ReadBytes(static_cast<std::size_t>(file->Remaining()));
+    return bytes && ReadProgramSetFromBytes(std::move(*bytes), list, loaded);
+}
+
+bool ReadProgramSetFromBytes(std::string bytes, CLadderList& list, CLoadedRows* loaded) {
+    if (loaded != nullptr) {
+        *loaded = {};
+    }
+    // The records point into the bytes, which the caller keeps with them.
+    const std::string& kept = loaded ? (loaded->bytes = std::move(bytes)) : bytes;
+    return ReadProgramSetBytes(
+        std::span(reinterpret_cast<const std::uint8_t*>(kept.data()), kept.size()), list, loaded);
 }
 
 namespace {

@@ -97,6 +97,10 @@ public:
     std::uint64_t Remaining() const override { return data_.size() - pos_; }
     void Write(const void* src, std::size_t n) override;
     std::size_t Position() const { return pos_; }
+    // The bytes read since the given position.
+    std::span<const std::uint8_t> Since(std::size_t position) const {
+        return data_.subspan(position, pos_ - position);
+    }
 
 private:
     std::span<const std::uint8_t> data_;

@@ -172,6 +172,86 @@ TEST(LadderFile, CellsAloneRoundTripForUndoAndClipboard) {
     EXPECT_FALSE(ReadCell(cut, partial));
 }
 
+// Reads one row from the bytes and says whether the reader flagged them as exactly those the
+// writer gives the row, and whether they are; nullopt when no row could be read.
+std::optional<std::pair<bool, bool>> FlaggedAndSame(const std::string& bytes) {
+    CMemReadArchive ar(bytes);
+    const CRowRead read = ReadRowKeepingRecord(ar);
+    if (!read.row) {
+        return std::nullopt;
+    }
+    const std::string consumed = bytes.substr(0, ar.Position());
+    EXPECT_EQ(std::string(read.record.begin(), read.record.end()),
+              read.asWritten ? consumed : std::string());
+    std::vector<std::uint8_t> again;
+    const bool same =
+        AppendRow(again, *read.row) && std::string(again.begin(), again.end()) == consumed;
+    return std::pair(read.asWritten, same);
+}
+
+TEST(LadderFile, RowsReadAreFlaggedExactlyWhenTheWriterGivesTheSameBytes) {
+    const struct {
+        const char* hex;
+        bool asWritten;
+    } cases[] = {
+        {"25000000 01000000 00000000 08000000", true},                     // a blank row
+        {"25000000 02000000 00000000 03000000 00000000 05000000", false},  // a run cut in two
+        {"25000000 02000000 00000000 03000000 00010000 05000000", true},   // flags differ
+        {"25000000 02000000 00000000 03000000 2D000000 08000000", false},  // a clipped run
+        {"25000000 02000000 00000000 00000000 2D000000 07000000", false},  // run length 0
+        {"25000100 01000000 00000000 08000000", false},                    // padding set
+        {"25000000 02000000 00000000 08000000", false},                    // count too high
+        // A head with operand 0 and one operand record, and the same head with another.
+        {"25000000 05000000 1100 0300 00000000 00000000 02000000 14000000 00000000"
+         "2D000000 04000000 12008100 07000000",
+         true},
+        {"25000000 05000000 1100 0300 EFBEADDE 00000000 02000000 14000000 00000000"
+         "2D000000 04000000 12008100 07000000",
+         false},
+        {"2F000000 02000100 6162 63", true},  // comment texts "ab" and "c"
+        {"2F000000 02000000 6100", false},    // a text cut at its zero byte
+        {"2F000001 00000000", false},         // padding set
+    };
+    for (const auto& c : cases) {
+        const auto flagged = FlaggedAndSame(FromHex(c.hex));
+        ASSERT_TRUE(flagged) << c.hex;
+        EXPECT_EQ(flagged->first, c.asWritten) << c.hex;
+        EXPECT_EQ(flagged->second, c.asWritten) << c.hex;
+    }
+
+    // Rows of random programs, then the same with a few bytes changed: whatever reads back is
+    // flagged exactly when the writer gives it back its bytes.
+    int flagged = 0;
+    int refused = 0;
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 rng(seed);
+        std::unique_ptr<CLadder> program = test::RandomProgram(rng, 60);
+        for (const CLDRow& row : *program) {
+            std::vector<std::uint8_t> written;
+            ASSERT_TRUE(AppendRow(written, row));
+            const std::string bytes(written.begin(), written.end());
+            EXPECT_EQ(FlaggedAndSame(bytes), std::pair(true, true)) << seed;
+            for (int m = 0; m < 20; ++m) {
+                std::string changed = bytes;
+                const int count = 1 + static_cast<int>(rng() % 3);
+                for (int k = 0; k < count; ++k) {
+                    const std::size_t at = rng() % changed.size();
+                    // Small values more often: run lengths, kinds and flags that still read.
+                    changed[at] = static_cast<char>(rng() % 2 ? rng() % 10 : rng());
+                }
+                if (const auto result = FlaggedAndSame(changed)) {
+                    EXPECT_EQ(result->first, result->second) << seed << " " << ToHex(changed);
+                    flagged += result->first ? 1 : 0;
+                    refused += result->first ? 0 : 1;
+                }
+            }
+        }
+    }
+    // Both answers came up often enough to mean something.
+    EXPECT_GT(flagged, 1000);
+    EXPECT_GT(refused, 1000);
+}
+
 // A program of eight rows: a rung, a comment and a CODB block with a table of three items.
 CLadder& SampleProgram(CLadder& ladder) {
     ladder.PutElement(0, 0, Contact('X', 1));
