@@ -38,8 +38,9 @@ CVARNOApp& AppUntilExit(IMessageService& messages) {
     return *apps->emplace_back(std::make_unique<CVARNOApp>(messages));
 }
 
-std::optional<int> OpenCliProject(CVARNOApp& app, const std::string& path, std::ostream& err) {
-    if (!app.OpenProject(path, false)) {
+std::optional<int> OpenCliProject(CVARNOApp& app, const std::string& path, std::ostream& err,
+                                  CLoadedRows* loaded) {
+    if (!app.OpenProject(path, false, loaded)) {
         return CliFail(err, GbkToUtf8(LoadString(IDS_OPEN_PROJECT_FAILED)) + " " + path);
     }
     return std::nullopt;

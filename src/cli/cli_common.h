@@ -28,8 +28,9 @@ std::optional<int> CheckArguments(const std::vector<std::string>& args, std::siz
 // until exit): freeing a large project row by row would take longer than the rest of the exit.
 CVARNOApp& AppUntilExit(IMessageService& messages);
 
-// Opens an existing project.
-std::optional<int> OpenCliProject(CVARNOApp& app, const std::string& path, std::ostream& err);
+// Opens an existing project; `loaded` receives the ladder file's rows as read.
+std::optional<int> OpenCliProject(CVARNOApp& app, const std::string& path, std::ostream& err,
+                                  CLoadedRows* loaded = nullptr);
 // The project's ladder file is there and was read whole: what could be read of a damaged or
 // missing ladder file is not the project's program, and compiling it would report success.
 std::optional<int> CheckLadderFileRead(const CVARNOApp& app, std::ostream& err);

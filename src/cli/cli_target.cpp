@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/cli_common.h"
 #include "cli/cli_services.h"
+#include "model/ladder_file.h"
 #include "platform/codepage.h"
 #include "project/varno_app.h"
 #include "target/generate_rom.h"
@@ -19,13 +20,17 @@ int CliBuildProject(const std::vector<std::string>& args, std::ostream& out, std
     CStreamMessages messages(err);
     CStreamOutput output(out);
     CVARNOApp& app = AppUntilExit(messages);
-    if (auto failed = OpenCliProject(app, args[0], err)) {
+    CLoadedRows loaded;
+    if (auto failed = OpenCliProject(app, args[0], err, &loaded)) {
         return *failed;
     }
     if (auto failed = CheckLadderFileRead(app, err)) {
         return *failed;
     }
-    const CRomOutcome outcome = RunGenerateRom(ProjectRomBuild(app), output, messages);
+    CRomBuild build = ProjectRomBuild(app);
+    // Nothing changes the programs between reading and building.
+    build.loadedRows = &loaded;
+    const CRomOutcome outcome = RunGenerateRom(build, output, messages);
     switch (outcome.result) {
         case RomResult::Generated:
             return EXIT_OK;

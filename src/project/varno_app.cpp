@@ -120,7 +120,7 @@ bool CVARNOApp::LoadProjectProfile(const std::string& path, bool isNew) {
     return true;
 }
 
-bool CVARNOApp::OpenProject(const std::string& path, bool isNew) {
+bool CVARNOApp::OpenProject(const std::string& path, bool isNew, CLoadedRows* loaded) {
     if (!LoadProjectProfile(path, isNew)) {
         return false;
     }
@@ -131,7 +131,7 @@ bool CVARNOApp::OpenProject(const std::string& path, bool isNew) {
         NoteUnreadable(COMMENT_FILE, files_.comment);
     }
     programs_.DeleteAll();
-    if (!ReadProgramSet(GetFullPath(files_.ladder), programs_)) {
+    if (!ReadProgramSet(GetFullPath(files_.ladder), programs_, loaded)) {
         NoteUnreadable(LADDER_FILE, files_.ladder);
     }
     if (!versions_.LoadVersion(GetFullPath(files_.version))) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "comments/comment_list.h"
+#include "model/ladder_file.h"
 #include "model/ladder_list.h"
 #include "platform/message_service.h"
 #include "project/font_record.h"
@@ -63,8 +64,9 @@ public:
 
     // Loads the project file and the program, comment and version data. A new project starts
     // with every modified flag set, LEVEL1 and LEVEL2 when the ladder file supplied no
-    // program, and nothing written to disk until it is saved.
-    bool OpenProject(const std::string& path, bool isNew);
+    // program, and nothing written to disk until it is saved. `loaded` receives the ladder
+    // file's rows as read (see ReadProgramSet).
+    bool OpenProject(const std::string& path, bool isNew, CLoadedRows* loaded = nullptr);
     // Reads the project file into the paths and settings. Opening an existing project fails
     // when the file is missing or empty; creating one takes the keys of a file already there
     // and deletes existing files at the data paths it has to default.

@@ -53,7 +53,7 @@ bool ReadParamFile(const std::string& path, std::optional<std::string>& bytes, s
 
 CRomOutcome RunGenerateRom(const CRomBuild& build, IOutput& output, IMessageService& messages) {
     output.ClearOutput();
-    CRomAhead ahead(*build.comments, build.compiledCommentPath, *build.programs);
+    CRomAhead ahead(*build.comments, build.compiledCommentPath, *build.programs, build.loadedRows);
     CLDCmdList cmds;
     CErrorList errors;
     const bool compiled = build.ownLadder != nullptr

@@ -15,6 +15,7 @@
 namespace varno {
 
 class CVARNOApp;
+struct CLoadedRows;
 
 // What one run works on. Paths are operating-system paths.
 struct CRomBuild {
@@ -26,6 +27,9 @@ struct CRomBuild {
     std::string paramPath;            // the project's parameter file
     std::string compiledCommentPath;  // plc.pro
     std::string targetPath;
+    // The programs' rows as read from the ladder file, when nothing changed the programs since:
+    // the image then copies their records.
+    const CLoadedRows* loadedRows = nullptr;
 };
 
 enum class RomResult {

@@ -5,15 +5,16 @@
 namespace varno {
 
 CRomAhead::CRomAhead(const CCommentList& comments, std::string commentPath,
-                     const CLadderList& programs)
+                     const CLadderList& programs, const CLoadedRows* loaded)
     : commentPath_(std::move(commentPath)),
-      thread_([this, &comments, &programs] { Run(comments, programs); }) {}
+      thread_([this, &comments, &programs, loaded] { Run(comments, programs, loaded); }) {}
 
 CRomAhead::~CRomAhead() {
     Wait();
 }
 
-void CRomAhead::Run(const CCommentList& comments, const CLadderList& programs) {
+void CRomAhead::Run(const CCommentList& comments, const CLadderList& programs,
+                    const CLoadedRows* loaded) {
     // The comment file first: while its bytes go to disk, the compile has the cores.
     commentRefusal_ = CompiledCommentsRefusal(comments);
     if (!commentRefusal_) {
@@ -28,7 +29,7 @@ void CRomAhead::Run(const CCommentList& comments, const CLadderList& programs) {
         }
     }
     try {
-        ladder_ = MakeLadderImage(programs);
+        ladder_ = MakeLadderImage(programs, loaded);
     } catch (...) {
         ladderFailure_ = std::current_exception();
     }

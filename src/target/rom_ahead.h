@@ -20,9 +20,11 @@ namespace varno {
 
 class CRomAhead {
 public:
-    // Starts the thread. The comments and the programs' rows must stay as they are until the
-    // object is gone; compiling the programs meanwhile is fine.
-    CRomAhead(const CCommentList& comments, std::string commentPath, const CLadderList& programs);
+    // Starts the thread. The comments and the programs' rows (and `loaded`, when given, for
+    // the image) must stay as they are until the object is gone; compiling the programs
+    // meanwhile is fine.
+    CRomAhead(const CCommentList& comments, std::string commentPath, const CLadderList& programs,
+              const CLoadedRows* loaded);
     // Waits for the thread; without CommitCommentFile the old plc.pro stays.
     ~CRomAhead();
     CRomAhead(const CRomAhead&) = delete;
@@ -39,7 +41,7 @@ public:
     const CLadderImage& Ladder();
 
 private:
-    void Run(const CCommentList& comments, const CLadderList& programs);
+    void Run(const CCommentList& comments, const CLadderList& programs, const CLoadedRows* loaded);
     void Wait();
 
     std::string commentPath_;

@@ -144,7 +144,7 @@ void WriteInstructionSection(CArchive& ar, const CLDCmdList& linked) {
     ar.Write(records.data(), records.size());
 }
 
-CLadderImage MakeLadderImage(const CLadderList& programs) {
+CLadderImage MakeLadderImage(const CLadderList& programs, const CLoadedRows* loaded) {
     CLadderImage image;
     image.rows = programs.TotalRows();
     const auto rows = static_cast<std::uint16_t>(image.rows);
@@ -164,10 +164,23 @@ CLadderImage MakeLadderImage(const CLadderList& programs) {
     constexpr std::size_t BYTES_PER_ROW = 48;
     image.body.reserve(BYTES_PER_ROW * image.rows);
     for (const CLadder& program : programs) {
+        const std::vector<std::span<const std::uint8_t>>* records =
+            loaded != nullptr ? loaded->Records(program) : nullptr;
+        if (records != nullptr && records->size() != static_cast<std::size_t>(program.RowCount())) {
+            records = nullptr;
+        }
         int index = 0;
         for (const CLDRow& row : program) {
             const std::size_t before = image.body.size();
-            const bool written = AppendRow(image.body, row);
+            const std::span<const std::uint8_t> record =
+                records != nullptr ? (*records)[static_cast<std::size_t>(index)]
+                                   : std::span<const std::uint8_t>();
+            bool written = true;
+            if (!record.empty()) {
+                image.body.insert(image.body.end(), record.begin(), record.end());
+            } else {
+                written = AppendRow(image.body, row);
+            }
             const std::size_t length = image.body.size() - before;
             const int height = row.DisplayHeight();
             const int extent = RowIndexExtent(row);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "compiler/ldcmd_list.h"
+#include "model/ladder_file.h"
 #include "model/ladder_list.h"
 #include "platform/archive.h"
 #include "project/version_array.h"
@@ -22,7 +23,9 @@ struct CLadderImage {
     std::optional<std::string> rowRefusal;  // the first row the file cannot hold, as an output line
 };
 
-CLadderImage MakeLadderImage(const CLadderList& programs);
+// With `loaded`, rows whose records it holds are copied from there instead of written anew; the
+// image is the same. It must describe the programs as they are (see CLoadedRows).
+CLadderImage MakeLadderImage(const CLadderList& programs, const CLoadedRows* loaded = nullptr);
 
 // What does not fit the file's narrow fields, one output line each; empty when everything
 // fits. Checked: the instruction count (16-bit index), the row total (16-bit), every row's

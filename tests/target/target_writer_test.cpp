@@ -4,8 +4,10 @@
 
 #include "comments/compiled_comments.h"
 #include "model/catalog.h"
+#include "model/ladder_builders.h"
 #include "model/ladder_file.h"
 #include "support/hex.h"
+#include "support/temp_dir.h"
 #include "target/target_reader.h"
 
 namespace varno {
@@ -132,6 +134,87 @@ TEST(TargetWriter, LongLadderSectionHoldsEveryRowInOrderWithItsLength) {
     EXPECT_TRUE(section.compare(tables, rows.size(), rows) == 0);
     for (std::size_t r = 0; r < 6000; ++r) {
         ASSERT_EQ(section.substr(64 + 8 + 4 * r, 2), lengths.substr(2 * r, 2)) << r;
+    }
+}
+
+// The bytes of a program of random rows between its opening and closing heads: an SP head
+// naming `sp` when given, and the closing head `end`.
+std::vector<std::string> ProgramRows(std::mt19937& rng, int rows, std::optional<int> sp, int end) {
+    std::unique_ptr<CLadder> program = test::RandomProgram(rng, rows, false);
+    if (sp) {
+        program->InsertRow(0);
+        program->PlaceBlock(0, 0, test::Block(FUNC_SP, {test::Addr('P', *sp)}), false);
+    }
+    const int last = program->RowCount();
+    program->InsertRow(last);
+    program->PlaceBlock(last, 0, test::Block(end), false);
+    std::vector<std::string> bytes;
+    for (const CLDRow& row : *program) {
+        std::vector<std::uint8_t> record;
+        EXPECT_TRUE(AppendRow(record, row));
+        bytes.emplace_back(record.begin(), record.end());
+    }
+    return bytes;
+}
+
+// Rows read unchanged from the ladder file are copied into the image, and the image is the one
+// written anew: with programs out of order and one named twice, rows whose bytes the writer
+// would not give them, and files small and large enough to be read on several threads.
+TEST(TargetWriter, LadderImageCopiesRowsReadUnchangedAndStaysTheSame) {
+    SetLanguage(Lang::English);
+    test::CTempDir dir;
+    const std::string path = dir.File("P.vld");
+    // A run cut in two, header padding set, and a comment text cut at a zero byte.
+    const std::vector<std::string> odd = {
+        test::FromHex("25000000 03000000 10000100 58000300 00000000 03000000 00000000 04000000"),
+        test::FromHex("25000001 01000000 2D000000 08000000"),
+        test::FromHex("2F000000 03000000 610062")};
+    for (const int rows : {40, 3000}) {
+        std::mt19937 rng(static_cast<unsigned>(rows));
+        std::vector<std::vector<std::string>> programs = {
+            ProgramRows(rng, rows, 2, FUNC_SPE), ProgramRows(rng, rows, std::nullopt, FUNC_END1),
+            ProgramRows(rng, rows, 2, FUNC_SPE), ProgramRows(rng, rows, std::nullopt, FUNC_END2)};
+        for (std::vector<std::string>& program : programs) {
+            program.insert(program.begin() + 2, odd.begin(), odd.end());
+        }
+        std::string rowBytes;
+        std::uint16_t count = 0;
+        for (const std::vector<std::string>& program : programs) {
+            for (const std::string& row : program) {
+                rowBytes += row;
+                ++count;
+            }
+        }
+        test::WriteFileBytes(
+            path, Written([&](CArchive& ar) { WriteLadderHeader(ar, count); }) + rowBytes);
+
+        CLadderList list;
+        CLoadedRows loaded;
+        ASSERT_TRUE(ReadProgramSet(path, list, &loaded));
+        ASSERT_EQ(list.GetCount(), 3u);
+        ASSERT_EQ(loaded.programs.size(), 3u);
+        std::size_t copied = 0;
+        for (const CLadder& program : list) {
+            const auto* records = loaded.Records(program);
+            ASSERT_NE(records, nullptr) << program.Name();
+            ASSERT_EQ(records->size(), static_cast<std::size_t>(program.RowCount()));
+            for (const std::span<const std::uint8_t> record : *records) {
+                copied += record.empty() ? 0 : 1;
+            }
+        }
+        // All rows but the odd ones and the blank row the reader adds to each program.
+        EXPECT_EQ(copied, list.TotalRows() - 3 * (odd.size() + 1)) << rows;
+
+        const CLadderImage fresh = MakeLadderImage(list);
+        const CLadderImage fromFile = MakeLadderImage(list, &loaded);
+        EXPECT_EQ(fromFile.rows, fresh.rows);
+        EXPECT_EQ(fromFile.head, fresh.head) << rows;
+        EXPECT_EQ(fromFile.body, fresh.body) << rows;
+        EXPECT_EQ(fromFile.rowRefusal, fresh.rowRefusal);
+
+        // Records that no longer match the programs' rows are not used.
+        list.begin()->InsertRow(0);
+        EXPECT_EQ(MakeLadderImage(list, &loaded).body, MakeLadderImage(list).body);
     }
 }
 
