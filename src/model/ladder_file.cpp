@@ -190,7 +190,8 @@ bool PaddingIsZero(const CRowHeader& header) {
 // Reads an element row and notes whether its record is exactly the one AppendRow writes for
 // it: runs as long as the writer joins them, heads with operand 0, header padding zero and the
 // record count the one read.
-CRowRead ReadElementRow(CArchive& ar, const CRowHeader& header) {
+template <class Archive>
+CRowRead ReadElementRow(Archive& ar, const CRowHeader& header) {
     CRowRead result;
     auto row = std::make_unique<CLDRow>();
     int marker = 0;
@@ -231,7 +232,7 @@ CRowRead ReadElementRow(CArchive& ar, const CRowHeader& header) {
     }
     for (int c = 0; c < LADDER_WIDTH; ++c) {
         CLDCell& cell = *row->Cell(c);
-        if (!ReadCellOperands(ar, cell)) {
+        if (cell.IsFunc() && !ReadCellOperands(ar, cell)) {
             return result;
         }
         // A head keeps every record it reads.
@@ -243,9 +244,8 @@ CRowRead ReadElementRow(CArchive& ar, const CRowHeader& header) {
     return result;
 }
 
-}  // namespace
-
-CRowRead ReadRow(CArchive& ar) {
+template <class Archive>
+CRowRead ReadRowFrom(Archive& ar) {
     CRowHeader header;
     if (!ar.ReadValue(header)) {
         return {};
@@ -267,9 +267,15 @@ CRowRead ReadRow(CArchive& ar) {
     return {};
 }
 
+}  // namespace
+
+CRowRead ReadRow(CArchive& ar) {
+    return ReadRowFrom(ar);
+}
+
 CRowRead ReadRowKeepingRecord(CMemReadArchive& ar) {
     const std::size_t start = ar.Position();
-    CRowRead read = ReadRow(ar);
+    CRowRead read = ReadRowFrom(ar);
     if (read.asWritten) {
         read.record = ar.Since(start);
     }

@@ -6,6 +6,7 @@
 // the data before it allocates or loops. Writing to a file that fails throws CFileException.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -97,6 +98,23 @@ public:
     std::uint64_t Remaining() const override { return data_.size() - pos_; }
     void Write(const void* src, std::size_t n) override;
     std::size_t Position() const { return pos_; }
+    // The same reads as CArchive's, without the call through the base class: readers that know
+    // they read memory take rows by the tens of thousands.
+    bool ReadExact(void* dst, std::size_t n) {
+        const std::size_t got = std::min(n, data_.size() - pos_);
+        if (got > 0) {
+            std::memcpy(dst, data_.data() + pos_, got);
+        }
+        pos_ += got;
+        if (got == n) {
+            return true;
+        }
+        std::memset(static_cast<std::uint8_t*>(dst) + got, 0, n - got);
+        return false;
+    }
+    template <class T>
+    requires std::is_trivially_copyable_v<T>
+    bool ReadValue(T& value) { return ReadExact(&value, sizeof(T)); }
     // The bytes read since the given position.
     std::span<const std::uint8_t> Since(std::size_t position) const {
         return data_.subspan(position, pos_ - position);
