@@ -14,7 +14,7 @@
 //   Comment row: value = length of text 2 << 16 | length of text 1; then the bytes of text 1
 //   and text 2, no terminators. A text read back ends at its first zero byte.
 //   Element row: value = number of 8-byte records that follow (cell records + operand
-//   records; readers do not use it).
+//   records; readers take as many records as the cells call for and use it only as a hint).
 // Cell record, 8 bytes: the cell's CLDCmd (kind, vertical flag, code, reserved, operand) where
 //   a block head (kind 17) has operand 0, and an empty (0) or wire (45) record has as operand
 //   its run length: how many consecutive cells, from this one, it stands for. Writers join a

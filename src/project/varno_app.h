@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "comments/comment_list.h"
-#include "model/ladder_file.h"
 #include "model/ladder_list.h"
 #include "platform/message_service.h"
 #include "project/font_record.h"
@@ -25,6 +24,8 @@
 #include "project/version_array.h"
 
 namespace varno {
+
+struct CLoadedRows;
 
 // The data files of the project as the project file stores them (Windows form, GBK).
 struct CProjectFiles {
