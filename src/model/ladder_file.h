@@ -35,6 +35,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/ladder.h"
@@ -71,15 +72,13 @@ struct CRowRead {
 // reader made (the blank row that closes a program) or whose bytes differ from those AppendRow
 // writes for it has an empty record. It describes the programs only while they stay unchanged.
 struct CLoadedRows {
-    struct CProgram {
-        const CLadder* program = nullptr;
-        std::vector<std::span<const std::uint8_t>> records;  // one a row
-    };
+    using CRecords = std::vector<std::span<const std::uint8_t>>;  // one a row
+
     std::string bytes;
-    std::vector<CProgram> programs;
+    std::unordered_map<const CLadder*, CRecords> programs;
 
     // The program's records; null when the program was not read into this.
-    const std::vector<std::span<const std::uint8_t>>* Records(const CLadder& program) const;
+    const CRecords* Records(const CLadder& program) const;
 };
 
 void WriteLadderHeader(CArchive& ar, std::uint16_t rowCount);

@@ -17,9 +17,9 @@ namespace {
 // rows in file order. The records of the rows of every closed program go to `kept` when given.
 template <class NextRow>
 bool ReadPrograms(NextRow nextRow, int rowCount, std::vector<std::unique_ptr<CLadder>>& closed,
-                  std::vector<CLoadedRows::CProgram>* kept) {
+                  std::unordered_map<const CLadder*, CLoadedRows::CRecords>* kept) {
     std::unique_ptr<CLadder> current;
-    std::vector<std::span<const std::uint8_t>> records;
+    CLoadedRows::CRecords records;
     bool fresh = false;
     for (int i = 0; i < rowCount; ++i) {
         if (!current) {
@@ -65,7 +65,7 @@ bool ReadPrograms(NextRow nextRow, int rowCount, std::vector<std::unique_ptr<CLa
             current->InsertRow(current->RowCount());
             if (kept != nullptr) {
                 records.emplace_back();
-                kept->push_back({current.get(), std::move(records)});
+                kept->insert_or_assign(current.get(), std::move(records));
             }
             closed.push_back(std::move(current));
         }
@@ -84,9 +84,7 @@ void AddPrograms(std::vector<std::unique_ptr<CLadder>> closed, CLadderList& list
     for (const CLadder& program : list) {
         inList.insert(&program);
     }
-    std::erase_if(loaded->programs, [&](const CLoadedRows::CProgram& read) {
-        return !inList.contains(read.program);
-    });
+    std::erase_if(loaded->programs, [&](const auto& read) { return !inList.contains(read.first); });
 }
 
 // Reads the programs into the list, `loaded` (when given) getting their records.
@@ -126,14 +124,9 @@ bool ReadProgramSetBytes(std::span<const std::uint8_t> bytes, CLadderList& list,
 
 }  // namespace
 
-const std::vector<std::span<const std::uint8_t>>* CLoadedRows::Records(
-    const CLadder& program) const {
-    for (const CProgram& read : programs) {
-        if (read.program == &program) {
-            return &read.records;
-        }
-    }
-    return nullptr;
+const CLoadedRows::CRecords* CLoadedRows::Records(const CLadder& program) const {
+    const auto found = programs.find(&program);
+    return found == programs.end() ? nullptr : &found->second;
 }
 
 bool ReadProgramSet(CArchive& ar, CLadderList& list) {

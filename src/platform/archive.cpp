@@ -19,15 +19,6 @@ std::int64_t g_writeFaultBudget = -1;
 CFileException::CFileException(const std::string& path, const std::string& what)
     : std::runtime_error(path + ": " + what), path_(path) {}
 
-bool CArchive::ReadExact(void* dst, std::size_t n) {
-    std::size_t got = Read(dst, n);
-    if (got == n) {
-        return true;
-    }
-    std::memset(static_cast<std::uint8_t*>(dst) + got, 0, n - got);
-    return false;
-}
-
 std::optional<std::string> CArchive::ReadBytes(std::size_t n) {
     if (n > Remaining()) {
         return std::nullopt;
@@ -44,15 +35,6 @@ CMemReadArchive::CMemReadArchive(std::span<const std::uint8_t> data)
 
 CMemReadArchive::CMemReadArchive(const std::string& data)
     : CArchive(true), data_(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()) {}
-
-std::size_t CMemReadArchive::Read(void* dst, std::size_t n) {
-    std::size_t got = std::min(n, data_.size() - pos_);
-    if (got > 0) {
-        std::memcpy(dst, data_.data() + pos_, got);
-    }
-    pos_ += got;
-    return got;
-}
 
 void CMemReadArchive::Write(const void*, std::size_t) {
     throw std::logic_error("write to a loading archive");

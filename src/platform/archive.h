@@ -68,7 +68,7 @@ public:
 
     // Reads exactly n bytes. On a short read the bytes that were there are consumed, the rest
     // of dst is zero-filled and the result is false.
-    bool ReadExact(void* dst, std::size_t n);
+    bool ReadExact(void* dst, std::size_t n) { return ReadExactFrom(*this, dst, n); }
 
     template <class T>
     requires std::is_trivially_copyable_v<T>
@@ -84,6 +84,18 @@ public:
 protected:
     explicit CArchive(bool loading) : loading_(loading) {}
 
+    // ReadExact over the archive's Read; an archive class of its own (a final one) calls its Read
+    // directly, without going through the base class.
+    template <class Archive>
+    static bool ReadExactFrom(Archive& archive, void* dst, std::size_t n) {
+        const std::size_t got = archive.Read(dst, n);
+        if (got == n) {
+            return true;
+        }
+        std::memset(static_cast<std::uint8_t*>(dst) + got, 0, n - got);
+        return false;
+    }
+
 private:
     bool loading_;
 };
@@ -94,24 +106,20 @@ public:
     explicit CMemReadArchive(std::span<const std::uint8_t> data);
     explicit CMemReadArchive(const std::string& data);
 
-    std::size_t Read(void* dst, std::size_t n) override;
-    std::uint64_t Remaining() const override { return data_.size() - pos_; }
-    void Write(const void* src, std::size_t n) override;
-    std::size_t Position() const { return pos_; }
-    // The same reads as CArchive's, without the call through the base class: readers that know
-    // they read memory take rows by the tens of thousands.
-    bool ReadExact(void* dst, std::size_t n) {
+    std::size_t Read(void* dst, std::size_t n) override {
         const std::size_t got = std::min(n, data_.size() - pos_);
         if (got > 0) {
             std::memcpy(dst, data_.data() + pos_, got);
         }
         pos_ += got;
-        if (got == n) {
-            return true;
-        }
-        std::memset(static_cast<std::uint8_t*>(dst) + got, 0, n - got);
-        return false;
+        return got;
     }
+    std::uint64_t Remaining() const override { return data_.size() - pos_; }
+    void Write(const void* src, std::size_t n) override;
+    std::size_t Position() const { return pos_; }
+    // CArchive's reads without the call through the base class: readers that know they read
+    // memory take rows by the tens of thousands.
+    bool ReadExact(void* dst, std::size_t n) { return ReadExactFrom(*this, dst, n); }
     template <class T>
     requires std::is_trivially_copyable_v<T>
     bool ReadValue(T& value) { return ReadExact(&value, sizeof(T)); }

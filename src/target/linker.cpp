@@ -61,15 +61,13 @@ CTargets InsertWorkBitsAndFindTargets(std::vector<CLDCmd>& cmds) {
     CTargets targets;
     std::vector<CLDCmd> linked;
     linked.reserve(edges == 0 ? 0 : cmds.size() + edges);
-    std::size_t at = 0;  // where the instruction goes in the linked list
     std::uint32_t bit = 0;
     for (std::size_t i = 0; i < cmds.size(); ++i) {
         const CLDCmd& cmd = cmds[i];
         if (i + 1 < cmds.size()) {
             // A head is never an edge contact: what follows it is the same in both lists.
-            Note(targets, cmd, cmds[i + 1], at);
+            Note(targets, cmd, cmds[i + 1], edges == 0 ? i : linked.size());
         }
-        ++at;
         if (edges == 0) {
             continue;
         }
@@ -80,7 +78,6 @@ CTargets InsertWorkBitsAndFindTargets(std::vector<CLDCmd>& cmds) {
                                            static_cast<std::uint16_t>(bit / 8),
                                            static_cast<std::int8_t>(bit % 8)));
             ++bit;
-            ++at;
         }
     }
     if (edges != 0) {

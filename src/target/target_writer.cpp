@@ -164,7 +164,7 @@ CLadderImage MakeLadderImage(const CLadderList& programs, const CLoadedRows* loa
     constexpr std::size_t BYTES_PER_ROW = 48;
     image.body.reserve(BYTES_PER_ROW * image.rows);
     for (const CLadder& program : programs) {
-        const std::vector<std::span<const std::uint8_t>>* records =
+        const CLoadedRows::CRecords* records =
             loaded != nullptr ? loaded->Records(program) : nullptr;
         if (records != nullptr && records->size() != static_cast<std::size_t>(program.RowCount())) {
             records = nullptr;
